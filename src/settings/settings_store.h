@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace gs {
+
+constexpr std::string_view kAppName = "Gobbleshot1";
+
+// Per-user settings: application -> section -> key -> text value. Section and
+// key names compare without regard to letter case. Neither call fails: a store
+// that cannot be read answers the default, and a save that cannot be written
+// changes nothing.
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  virtual void Save(std::string_view app, std::string_view section, std::string_view key,
+                    std::string_view value) = 0;
+  virtual std::string Get(std::string_view app, std::string_view section, std::string_view key,
+                          std::string_view defaultValue) = 0;
+};
+
+}  // namespace gs

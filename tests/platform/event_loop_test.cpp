@@ -1,0 +1,94 @@
+#include "platform/event_loop.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace gs {
+namespace {
+
+TEST(EventLoop, TimersTickOnTheirGridInDeadlineOrder) {
+  SimClock clock;
+  EventLoop loop(clock);
+  std::vector<std::pair<char, int64_t>> log;
+  loop.AddTimer(1000000, [&] { log.push_back({'a', clock.MonotonicUs()}); });
+  loop.AddTimer(500000, [&] { log.push_back({'b', clock.MonotonicUs()}); });
+  loop.RunUntil(clock, 2000000);
+  std::vector<std::pair<char, int64_t>> want = {
+      {'b', 500000}, {'a', 1000000}, {'b', 1000000}, {'b', 1500000}, {'a', 2000000}, {'b', 2000000}};
+  EXPECT_EQ(log, want);
+}
+
+TEST(EventLoop, SixtyHertzFramesStayExactOverAMinute) {
+  SimClock clock;
+  EventLoop loop(clock);
+  int frames = 0;
+  int64_t last = 0, minGap = INT64_MAX, maxGap = 0;
+  loop.AddTimer(1000000, 60, [&] {
+    int64_t now = clock.MonotonicUs();
+    if (frames++) {
+      minGap = std::min(minGap, now - last);
+      maxGap = std::max(maxGap, now - last);
+    }
+    last = now;
+  });
+  loop.RunUntil(clock, 60000000);
+  EXPECT_EQ(frames, 3600);
+  EXPECT_GE(minGap, 16666);
+  EXPECT_LE(maxGap, 16667);
+}
+
+TEST(EventLoop, ALateTimerTicksOnceNotABurst) {
+  SimClock clock;
+  EventLoop loop(clock);
+  int ticks = 0;
+  loop.AddTimer(1000000, [&] { ++ticks; });
+  loop.RunUntil(clock, 1000000);
+  EXPECT_EQ(ticks, 1);
+  clock.Advance(10500000);  // the process was stopped for ten seconds
+  loop.RunUntil(clock, clock.MonotonicUs());
+  EXPECT_EQ(ticks, 2);
+  loop.RunUntil(clock, 12000000);  // back on the grid: 12 s
+  EXPECT_EQ(ticks, 3);
+}
+
+TEST(EventLoop, DisabledTimerStopsAndRestartsFromNow) {
+  SimClock clock;
+  EventLoop loop(clock);
+  int ticks = 0;
+  EventLoop::TimerId id = loop.AddTimer(1000000, [&] { ++ticks; });
+  loop.RunUntil(clock, 1500000);
+  loop.SetTimerEnabled(id, false);
+  loop.RunUntil(clock, 5000000);
+  EXPECT_EQ(ticks, 1);
+  loop.SetTimerEnabled(id, true);
+  loop.RunUntil(clock, 5900000);
+  EXPECT_EQ(ticks, 1);
+  loop.RunUntil(clock, 6000000);
+  EXPECT_EQ(ticks, 2);
+}
+
+TEST(EventLoop, QuitStopsDispatchAtOnce) {
+  SimClock clock;
+  EventLoop loop(clock);
+  int after = 0;
+  loop.AddTimer(1000000, [&] { loop.Quit(3); });
+  loop.AddTimer(1000000, [&] { ++after; });
+  EXPECT_FALSE(loop.RunUntil(clock, 5000000));
+  EXPECT_EQ(after, 0);
+  EXPECT_EQ(loop.status(), 3);
+}
+
+TEST(EventLoop, RealRunEndsOnQuit) {
+  SystemClock clock;
+  EventLoop loop(clock);
+  int ticks = 0;
+  loop.AddTimer(1000, [&] {
+    if (++ticks == 5) loop.Quit(0);
+  });
+  EXPECT_EQ(loop.Run(), 0);
+  EXPECT_EQ(ticks, 5);
+}
+
+}  // namespace
+}  // namespace gs
