@@ -1,0 +1,154 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "display/display.h"
+#include "platform/event_loop.h"
+#include "scene_host/form_platform.h"
+#include "settings/settings_store.h"
+#include "sound/audio.h"
+
+namespace gs {
+
+// The scene window: it owns every sprite holder, sound slot and scene
+// variable of the running show, the three timers and the handlers of the
+// display's and the audio layer's events. The scene scripts (src/scene/) read
+// and write the public members directly, as form code would.
+class Form1 : public DisplayEvents, public AudioEvents {
+ public:
+  // The timers are added to the loop and the display and audio layer attached
+  // here, as the window is created; nothing reaches the handlers before the
+  // loop runs, so Form_Load always comes first. installFolder ends with '/'.
+  Form1(Display& display, Audio& audio, SettingsStore& store, EventLoop& loop, FormPlatform& platform,
+        std::string installFolder);
+  ~Form1() override;
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  // ---- Lifecycle -------------------------------------------------------
+  void Form_Load();
+  void Form_Unload(int16_t& cancel);
+  // Clears the running-saver flag, closes the other windows, unloads the form
+  // and ends the loop with status 0. Callers return at once afterwards.
+  void CloseDown();
+  // True once the form is unloaded (CloseDown, or the display failed to open
+  // inside Form_Load): no further event may be handled.
+  bool Closed() const { return closed_; }
+  // The exit status the program should end with (non-zero after a display failure).
+  int ExitStatus() const { return exitStatus_; }
+
+  void OpenDirectDrawSession();
+  void OpenDirectSoundSession();
+  void ResetVar();
+
+  // ---- Timers -----------------------------------------------------------
+  void Timer1_Timer();
+  void Timer2_Timer();
+  void Timer3_Timer();
+  bool Timer3Enabled() const;
+
+  // ---- Events of the display and the audio layer -------------------------
+  void TegoDDrw1_Frame();
+  void TegoDDrw1_KeyDown(int16_t keyCode, int16_t shift);
+  void TegoDDrw1_MouseDown(int16_t button, int16_t shift, int32_t x, int32_t y);
+  void TegoDDrw1_MouseMove(int16_t button, int16_t shift, int32_t x, int32_t y);
+  void TegoDS1_SoundNotify();
+
+  // DisplayEvents / AudioEvents: forward to the handlers above.
+  void Frame() override { TegoDDrw1_Frame(); }
+  void KeyDown(int16_t keyCode, int16_t shift) override { TegoDDrw1_KeyDown(keyCode, shift); }
+  void MouseDown(int16_t button, int16_t shift, int32_t x, int32_t y) override {
+    TegoDDrw1_MouseDown(button, shift, x, y);
+  }
+  void MouseMove(int16_t button, int16_t shift, int32_t x, int32_t y) override {
+    TegoDDrw1_MouseMove(button, shift, x, y);
+  }
+  void SoundNotify() override { TegoDS1_SoundNotify(); }
+
+  // The sound shutdown sequence shared by the input handlers and SoundNotify.
+  void StopSounds();
+  // StopSounds, then CloseDown.
+  void ExitSaver();
+
+  // ---- Controls ------------------------------------------------------------
+  Display& TegoDDrw1;
+  Audio& TegoDS1;
+  SettingsStore& Store;
+  EventLoop& Loop;
+
+  // ---- Display session -------------------------------------------------------
+  std::string InstallFolder;  // ends with '/'; a file's path is folder + name
+
+  // Sprite holders, in catalogue order (0 until built).
+  int32_t hMonitorNotice = 0, hTuneNotice = 0, hVertBarL = 0, hVertBarR = 0, hHorizBarT = 0, hHorizBarB = 0;
+  int32_t hBackground = 0, hGunHole1 = 0, hGunHole2 = 0, hGunHole3 = 0, hWood = 0, hShack = 0, hGlass1 = 0,
+          hGlass2 = 0, hGlass3 = 0, hInside = 0, hGun = 0, hCannon = 0;
+  int32_t hT1_01 = 0, hT1_04b = 0, hT1_04 = 0, hT1_05 = 0, hT1_06a = 0, hT1_07 = 0, hT1_13 = 0;
+  int32_t hT2_01 = 0, hT2_04 = 0, hT2_08 = 0, hT2_10 = 0, hT2_11 = 0, hT2_13 = 0, hT2_15 = 0, hT2_17 = 0,
+          hT2_19 = 0, hT2_20 = 0, hT2_22 = 0, hT2_24 = 0, hT2_28 = 0;
+  int32_t hT3_01 = 0, hT3_06 = 0, hT3_14 = 0, hT3_18 = 0, hT3_20 = 0, hT3_21 = 0, hT3_24 = 0, hT3_25 = 0,
+          hT3_26 = 0, hT3_27 = 0;
+  int32_t hPilgrimA = 0, hPilgrim01 = 0, hPilgrim07 = 0, hPilgrimC = 0, hPilgrim09 = 0, hPilgrim11 = 0,
+          hPilgrim14 = 0, hPilgrim16 = 0, hPilgrim17 = 0, hPilgrim19 = 0, hPilgrim21 = 0, hPilgrim23 = 0,
+          hPilgrim28 = 0;
+  int32_t hPT01 = 0, hPT03 = 0, hPT05 = 0, hPT06 = 0, hPT07 = 0, hPT17 = 0, hPT18 = 0, hPT23 = 0, hPT26 = 0,
+          hSmoke = 0, hTC01 = 0, hTCP01 = 0, hCow1 = 0, hCow3 = 0;
+
+  // ---- Sound bank (0: no sound) -------------------------------------------------
+  int32_t sndTurkey = 0, sndCrash = 0, sndThump = 0, sndWhizz = 0, sndImpact = 0, sndPop = 0;
+  int32_t sndGun = 0, sndGunBig = 0, sndBow = 0, sndBowPop = 0;
+  int32_t sndGrunt = 0, sndCow = 0, sndPlop = 0;
+
+  // ---- Settings copied at start ----------------------------------------------------
+  int16_t MouseSens = 0, ShowMessage = 0, TunePC = 0, Clock = 0;
+  std::string Message, FontSizeMsg, FontSize;
+  int16_t VolumeTurkey = 0, VolumeGuns = 0, VolumeCow = 0;
+  int16_t SoundTurkey = 0, SoundGuns = 0, SoundCow = 0;
+  int16_t PwrSave = 0;  // read for completeness; nothing consults it
+
+  // ---- Scene selection -------------------------------------------------------------
+  int16_t Scene = 0;
+  int16_t Scene1Step = 0, Scene2Step = 0, Scene3Step = 0, Scene4Step = 0, Scene5Step = 0;
+
+  // ---- Clocks (16-bit; the timers saturate them at 32767) ----------------------------
+  int16_t StepTicks = 0, Scene1Ticks = 0, Scene2Ticks = 0, Scene3Ticks = 0;
+  int16_t HoleTicks = 0;
+  int16_t PaceCount = 0;
+  // Time of day stored by Timer1, in seconds since local midnight (0 = midnight).
+  double ClockTime = 0;
+
+  // ---- Flags ---------------------------------------------------------------------------
+  bool ShowBackdrop = false, ShowCowScene = false, GunShown = false, CannonArmed = false, PilgrimHop = false,
+       CowPlaying = false;
+
+  // ---- Read-backs (written and tested by the scenes on the same frame) -------------------
+  int16_t Turkey1Frame = 0, Turkey2Frame = 0, Turkey3Frame = 0, CannonFrame = 0, PilgrimFrame = 0,
+          Pilgrim23Frame = 0, PTFrame = 0, PT18Frame = 0, PT23Frame = 0, SmokeFrame = 0, CowFrame = 0;
+  int16_t T2_24Frame = 0, T3_14Frame = 0, T3_21Frame = 0;
+  int16_t PilgrimY = 0, WalkerX = 0, WipeX = 0;
+
+  // ---- One-time notices ---------------------------------------------------------------------
+  bool TuneNoticeDone = false, MonitorNoticeDone = false;
+  int16_t NoticeTicks = 0;
+  int16_t NoticeSecondsLeft = 0;
+
+  // ---- Mouse movement -------------------------------------------------------------------------
+  int16_t MoveCount = 0;
+  // Whole seconds since midnight at which the counting window opened; 0: none open.
+  int32_t MoveWindowStart = 0;
+
+ private:
+  FormPlatform& platform_;
+  EventLoop::TimerId timer1_ = 0, timer2_ = 0, timer3_ = 0;
+  // Monotonic time and exact time of day at which the movement window
+  // opened, so elapsed time stays right across midnight.
+  int64_t moveWindowOpenedUs_ = 0;
+  double moveWindowOpenedTod_ = 0;
+  bool moveWindowOpen_ = false;
+  bool loaded_ = false;
+  bool pointerHidden_ = false;
+  bool closed_ = false;
+  int exitStatus_ = 0;
+};
+
+}  // namespace gs
