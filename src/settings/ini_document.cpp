@@ -1,0 +1,205 @@
+#include "settings/ini_document.h"
+
+#include "settings/name_fold.h"
+
+namespace gs {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+bool HasControlByte(std::string_view s) {
+  for (unsigned char c : s)
+    if (c < 0x20 || c == 0x7f) return true;
+  return false;
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+IniDocument::Line IniDocument::ParseLine(std::string_view raw, const std::string& currentSection) {
+  Line line;
+  line.raw = std::string(raw);
+  line.section = currentSection;
+  std::string_view text = raw;
+  if (!text.empty() && text.back() == '\r') text.remove_suffix(1);  // files edited on other systems
+  std::string_view trimmed = Trim(text);
+  if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '#') return line;
+  if (trimmed.front() == '[') {
+    if (trimmed.back() != ']' || trimmed.size() < 2) return line;
+    std::string_view name = Trim(trimmed.substr(1, trimmed.size() - 2));
+    if (name.empty() || !IsWritableSection(name)) return line;
+    line.kind = LineKind::Section;
+    line.name = std::string(name);
+    return line;
+  }
+  size_t eq = trimmed.find('=');
+  if (eq == std::string_view::npos) return line;
+  std::string_view key = Trim(trimmed.substr(0, eq));
+  if (key.empty() || !IsWritableKey(key)) return line;
+  line.kind = LineKind::Entry;
+  line.name = std::string(key);
+  line.value = UnescapeValue(Trim(trimmed.substr(eq + 1)));
+  return line;
+}
+
+IniDocument IniDocument::Parse(std::string_view text) {
+  IniDocument doc;
+  std::string section;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    bool last = end == std::string_view::npos;
+    std::string_view raw = text.substr(start, last ? std::string_view::npos : end - start);
+    Line line = ParseLine(raw, section);
+    if (line.kind == LineKind::Section) section = line.name;
+    doc.lines_.push_back(std::move(line));
+    if (last) {
+      doc.endsWithNewline_ = false;
+      break;
+    }
+    start = end + 1;
+  }
+  return doc;
+}
+
+std::string IniDocument::Serialize() const {
+  std::string out;
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    out += lines_[i].raw;
+    if (i + 1 < lines_.size() || endsWithNewline_) out += '\n';
+  }
+  return out;
+}
+
+std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
+  for (const Line& line : lines_)
+    if (line.kind == LineKind::Entry && SameName(line.section, section) && SameName(line.name, key))
+      return line.value;
+  return std::nullopt;
+}
+
+bool IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
+  if (!IsWritableSection(section) || !IsWritableKey(key)) return false;
+  std::string escaped = EscapeValue(value);
+  for (Line& line : lines_) {
+    if (line.kind == LineKind::Entry && SameName(line.section, section) && SameName(line.name, key)) {
+      if (line.value == value) return false;
+      line.value = std::string(value);
+      line.raw = line.name + "=" + escaped;  // the first writer's spelling of the key stays
+      return true;
+    }
+  }
+  Line entry;
+  entry.kind = LineKind::Entry;
+  entry.value = std::string(value);
+  entry.name = std::string(key);
+  entry.raw = entry.name + "=" + escaped;
+
+  // Put the new key after the last entry of the section's first block.
+  size_t insertAt = lines_.size();
+  bool found = false;
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    if (lines_[i].kind != LineKind::Section || !SameName(lines_[i].name, section)) continue;
+    found = true;
+    entry.section = lines_[i].name;
+    insertAt = i + 1;
+    for (size_t j = i + 1; j < lines_.size() && lines_[j].kind != LineKind::Section; ++j)
+      if (lines_[j].kind == LineKind::Entry) insertAt = j + 1;
+    break;
+  }
+  if (!found) {
+    endsWithNewline_ = true;
+    if (!lines_.empty() && !Trim(lines_.back().raw).empty()) lines_.push_back(Line{});
+    Line header;
+    header.kind = LineKind::Section;
+    header.name = std::string(section);
+    header.raw = "[" + header.name + "]";
+    lines_.push_back(header);
+    entry.section = header.name;
+    insertAt = lines_.size();
+  }
+  if (insertAt == lines_.size()) endsWithNewline_ = true;
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(entry));
+  return true;
+}
+
+bool IniDocument::IsWritableSection(std::string_view name) {
+  if (name.empty() || name != Trim(name) || HasControlByte(name)) return false;
+  return name.find(']') == std::string_view::npos && name.front() != ';' && name.front() != '#';
+}
+
+bool IniDocument::IsWritableKey(std::string_view name) {
+  if (name.empty() || name != Trim(name) || HasControlByte(name)) return false;
+  return name.find('=') == std::string_view::npos && name.front() != '[' && name.front() != ';' &&
+         name.front() != '#';
+}
+
+std::string IniDocument::EscapeValue(std::string_view value) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(value.size());
+  for (size_t i = 0; i < value.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(value[i]);
+    bool atEdge = i == 0 || i + 1 == value.size();
+    if (c == '\\') out += "\\\\";
+    else if (c == '\n') out += "\\n";
+    else if (c == '\r') out += "\\r";
+    else if (c == '\t') out += "\\t";
+    else if (c == ' ' && atEdge) out += "\\s";
+    else if (c < 0x20 || c == 0x7f) {
+      out += "\\x";
+      out += kHex[c >> 4];
+      out += kHex[c & 0xf];
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
+std::string IniDocument::UnescapeValue(std::string_view stored) {
+  std::string out;
+  out.reserve(stored.size());
+  for (size_t i = 0; i < stored.size(); ++i) {
+    char c = stored[i];
+    if (c != '\\' || i + 1 == stored.size()) {
+      out += c;
+      continue;
+    }
+    char n = stored[i + 1];
+    switch (n) {
+      case '\\': out += '\\'; ++i; break;
+      case 'n': out += '\n'; ++i; break;
+      case 'r': out += '\r'; ++i; break;
+      case 't': out += '\t'; ++i; break;
+      case 's': out += ' '; ++i; break;
+      case 'x': {
+        int hi = i + 2 < stored.size() ? HexDigit(stored[i + 2]) : -1;
+        int lo = i + 3 < stored.size() ? HexDigit(stored[i + 3]) : -1;
+        if (hi >= 0 && lo >= 0) {
+          out += static_cast<char>(hi * 16 + lo);
+          i += 3;
+        } else {
+          out += c;
+        }
+        break;
+      }
+      default: out += c; break;  // a hand-typed backslash stays as it is
+    }
+  }
+  return out;
+}
+
+}  // namespace gs

@@ -1,0 +1,26 @@
+#include "settings/memory_settings_store.h"
+
+#include "settings/name_fold.h"
+
+namespace gs {
+
+void MemorySettingsStore::Save(std::string_view app, std::string_view section, std::string_view key,
+                               std::string_view value) {
+  values_[{FoldName(app), FoldName(section), FoldName(key)}] = std::string(value);
+  saves_.push_back({std::string(app), std::string(section), std::string(key), std::string(value)});
+}
+
+std::optional<std::string> MemorySettingsStore::Find(std::string_view app, std::string_view section,
+                                                     std::string_view key) const {
+  auto it = values_.find({FoldName(app), FoldName(section), FoldName(key)});
+  if (it == values_.end()) return std::nullopt;
+  return it->second;
+}
+
+std::string MemorySettingsStore::Get(std::string_view app, std::string_view section, std::string_view key,
+                                     std::string_view defaultValue) {
+  std::optional<std::string> value = Find(app, section, key);
+  return value ? *value : std::string(defaultValue);
+}
+
+}  // namespace gs

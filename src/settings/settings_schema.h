@@ -1,0 +1,36 @@
+#pragma once
+#include <span>
+#include <string_view>
+
+#include "settings/settings_store.h"
+
+namespace gs {
+
+enum class SettingKind { Integer, Text, Boolean };
+
+struct SettingSpec {
+  std::string_view section;
+  std::string_view key;
+  SettingKind kind;
+  std::string_view firstRunValue;  // what SetRegistry writes
+  std::string_view readDefault;    // what every reader passes to Get
+};
+
+// Every key of the store, in the order SetRegistry writes them (SetReg last).
+std::span<const SettingSpec> SettingsSchema();
+
+// The entry for a key (any letter case), or nullptr.
+const SettingSpec* FindSetting(std::string_view key);
+
+// Reads a key of the schema under its own section with its read default.
+std::string GetSetting(SettingsStore& store, std::string_view key);
+
+// Writes every first-run value, overwriting what is stored; the marker
+// Startup/SetReg = "2" goes last so an interrupted run is redone in full.
+void SetRegistry(SettingsStore& store);
+
+// Calls SetRegistry unless Startup/SetReg reads as the Integer 2; answers
+// whether it did.
+bool ApplyFirstRunRule(SettingsStore& store);
+
+}  // namespace gs
