@@ -156,7 +156,6 @@ std::string IniDocument::EscapeValue(std::string_view value) {
     if (c == '\\') out += "\\\\";
     else if (c == '\n') out += "\\n";
     else if (c == '\r') out += "\\r";
-    else if (c == '\t') out += "\\t";
     else if (c == ' ' && atEdge) out += "\\s";
     else if (c < 0x20 || c == 0x7f) {
       out += "\\x";
@@ -183,7 +182,6 @@ std::string IniDocument::UnescapeValue(std::string_view stored) {
       case '\\': out += '\\'; ++i; break;
       case 'n': out += '\n'; ++i; break;
       case 'r': out += '\r'; ++i; break;
-      case 't': out += '\t'; ++i; break;
       case 's': out += ' '; ++i; break;
       case 'x': {
         int hi = i + 2 < stored.size() ? HexDigit(stored[i + 2]) : -1;

@@ -12,8 +12,9 @@ namespace gs {
 // keeps everything else byte for byte.
 //
 // Values are escaped so that any text round-trips: "\\" backslash, "\n" line
-// feed, "\r" carriage return, "\t" tab, "\s" a space at either end of the
-// value, "\xHH" any other control byte. An unknown escape is read literally.
+// feed, "\r" carriage return, "\s" a space at either end of the value, "\xHH"
+// any other control byte (tab included). Any other backslash is read
+// literally, so a hand-typed path such as C:\temp\file stays as typed.
 class IniDocument {
  public:
   static IniDocument Parse(std::string_view text);
