@@ -1,0 +1,12 @@
+#include "settings/navigate.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace gs {
+
+void Navigate(QWidget* /*form*/, const QString& address) {
+  QDesktopServices::openUrl(QUrl::fromUserInput(address));
+}
+
+}  // namespace gs
