@@ -69,6 +69,12 @@ Colour Mix(Colour a, Colour b, double t);
 
 void SetColour(cairo_t* cr, Colour c, double alpha = 1.0);
 
+// Where things stand in the backdrop (screen pixels): the far edge of the
+// lawn and the ground line of the shack's front. Figures on the lawn stand
+// with their feet below kShackBaseY.
+inline constexpr int kHorizonY = 330;
+inline constexpr int kShackBaseY = 440;
+
 // Outline width in pixels for figures drawn at screen scale.
 inline constexpr double kOutlineWidth = 2.0;
 
