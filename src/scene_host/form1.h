@@ -4,6 +4,7 @@
 
 #include "display/display.h"
 #include "platform/event_loop.h"
+#include "scene_host/data_folder_index.h"
 #include "scene_host/form_platform.h"
 #include "settings/settings_store.h"
 #include "sound/audio.h"
@@ -139,6 +140,8 @@ class Form1 : public DisplayEvents, public AudioEvents {
 
  private:
   FormPlatform& platform_;
+  std::string installFolder_;
+  DataFolderIndex folderIndex_;
   EventLoop::TimerId timer1_ = 0, timer2_ = 0, timer3_ = 0;
   // Monotonic time and exact time of day at which the movement window
   // opened, so elapsed time stays right across midnight.
