@@ -1,0 +1,82 @@
+#pragma once
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "doubles/recording_audio.h"
+#include "doubles/recording_display.h"
+#include "platform/clock.h"
+#include "platform/event_loop.h"
+#include "scene_host/form1.h"
+#include "settings/memory_settings_store.h"
+
+namespace gs::testing {
+
+// Logs the desktop calls of the scene window.
+class RecordingPlatform : public FormPlatform {
+ public:
+  std::vector<std::string> calls;
+  void ShowPointer(bool show) override { calls.push_back(show ? "ShowPointer" : "HidePointer"); }
+  void SetSaverRunning(bool running) override { calls.push_back(running ? "SaverRunning" : "SaverStopped"); }
+  void ShowErrorBox(const std::string& title, const std::string& text) override {
+    calls.push_back("ErrorBox");
+    boxTitle = title;
+    boxText = text;
+  }
+  void DestroyOtherWindows() override { calls.push_back("DestroyOtherWindows"); }
+  std::string boxTitle, boxText;
+};
+
+// A scene window on the recording doubles in simulated time, with a data
+// folder holding a few files whose names differ in case from the catalogue.
+class FormTest : public ::testing::Test {
+ protected:
+  explicit FormTest(double startTimeOfDay = 12 * 3600.0) : clock(startTimeOfDay), loop(clock), display(clock) {
+    folder = std::filesystem::temp_directory_path() /
+             ("gs_form_" + std::to_string(::getpid()) + "_" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(folder);
+    for (const char* name : {"bg.BMP", "pilgrimc.bmp", "Gun.WAV"}) std::ofstream(folder / name) << "x";
+    display.logQueries = false;
+  }
+  ~FormTest() override {
+    form.reset();
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+  }
+
+  std::string Folder() const { return folder.string() + "/"; }
+  Form1& MakeForm() {
+    form = std::make_unique<Form1>(display, audio, store, loop, platform, Folder());
+    return *form;
+  }
+  Form1& Load() {
+    MakeForm().Form_Load();
+    return *form;
+  }
+  // Stores the settings of a user who has been through the first run.
+  void SeedStore(std::initializer_list<std::pair<const char*, const char*>> systemValues) {
+    store.Save(kAppName, "Startup", "SetReg", "2");
+    for (auto [k, v] : systemValues) store.Save(kAppName, "System", k, v);
+    store.ClearSaves();
+  }
+  void RunFor(double seconds) { loop.RunUntil(clock, clock.MonotonicUs() + static_cast<int64_t>(seconds * 1e6)); }
+
+  SimClock clock;
+  EventLoop loop;
+  RecordingDisplay display;
+  RecordingAudio audio;
+  MemorySettingsStore store;
+  RecordingPlatform platform;
+  std::filesystem::path folder;
+  std::unique_ptr<Form1> form;
+};
+
+}  // namespace gs::testing

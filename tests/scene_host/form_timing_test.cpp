@@ -1,0 +1,199 @@
+// The pacing gate, the timers and their counters, the notice countdown and
+// the reset of the show.
+#include "scene_host/form_fixture.h"
+
+namespace gs::testing {
+namespace {
+
+constexpr int32_t kGreen = Rgb(41, 118, 14);
+
+// Numbers (from 1) of the Frame events among the first `count` that composed
+// the backdrop.
+std::vector<int> SceneFrames(const RecordingDisplay& display, int count) {
+  std::vector<int> out;
+  int event = 1;
+  bool backdrop = false;
+  const std::string green = "ClearFrame(" + std::to_string(kGreen) + ")";
+  for (const std::string& c : display.calls()) {
+    if (c == green) backdrop = true;
+    if (c == "PresentFrame()") {
+      if (backdrop) out.push_back(event);
+      backdrop = false;
+      if (++event > count) break;
+    }
+  }
+  return out;
+}
+
+struct PaceCase {
+  const char* tunePC;
+  std::vector<int> sceneFrames;  // among the first 14 events
+};
+
+class PacingTest : public FormTest, public ::testing::WithParamInterface<PaceCase> {};
+
+TEST_P(PacingTest, ComposesEveryTunePCthEventAndPresentsEveryEvent) {
+  SeedStore({{"TunePC", GetParam().tunePC}, {"RunMonitor", "True"}, {"TuneScrSvr", "True"}});
+  Form1& f = Load();
+  display.ClearCalls();
+  for (int i = 0; i < 14; ++i) f.TegoDDrw1_Frame();
+  EXPECT_EQ(display.framesPresented(), 14);
+  EXPECT_EQ(SceneFrames(display, 14), GetParam().sceneFrames);
+  EXPECT_GE(f.PaceCount, 0);
+  EXPECT_LE(f.PaceCount, 20);
+}
+
+INSTANTIATE_TEST_SUITE_P(TunePC, PacingTest,
+                         ::testing::Values(PaceCase{"0", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
+                                           PaceCase{"1", {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
+                                           PaceCase{"3", {4, 7, 10, 13}}, PaceCase{"6", {7, 13}},
+                                           PaceCase{"21", {}}, PaceCase{"-1", {}}));
+
+TEST_F(FormTest, BackdropIsDrawnInOrderOnlyWhileShown) {
+  SeedStore({{"TunePC", "0"}, {"RunMonitor", "True"}, {"TuneScrSvr", "True"}});
+  Form1& f = Load();
+  display.ClearCalls();
+  f.Scene = 0;  // runs no scene
+  f.TegoDDrw1_Frame();
+  EXPECT_THAT(display.calls(),
+              ::testing::ElementsAre("ClearFrame(" + std::to_string(kGreen) + ")",
+                                     "DrawSprite(" + std::to_string(f.hBackground) + ")",
+                                     "DrawSprite(" + std::to_string(f.hInside) + ")",
+                                     "DrawSprite(" + std::to_string(f.hShack) + ")", "PresentFrame()"));
+  display.ClearCalls();
+  f.ShowBackdrop = false;
+  f.TegoDDrw1_Frame();
+  EXPECT_THAT(display.calls(), ::testing::ElementsAre("PresentFrame()"));
+}
+
+TEST_F(FormTest, TimersAdvanceTheCountersAndTheClock) {
+  SeedStore({{"RunMonitor", "True"}, {"TuneScrSvr", "True"}});
+  Form1& f = Load();
+  EXPECT_EQ(f.ClockTime, 0);  // midnight until the first tick
+  RunFor(0.999);
+  EXPECT_EQ(f.Scene1Ticks, 0);
+  EXPECT_EQ(f.HoleTicks, 1);
+  RunFor(2.001);
+  EXPECT_EQ(f.Scene1Ticks, 3);
+  EXPECT_EQ(f.StepTicks, 3);
+  EXPECT_EQ(f.Scene2Ticks, 3);
+  EXPECT_EQ(f.Scene3Ticks, 3);
+  EXPECT_EQ(f.HoleTicks, 6);
+  EXPECT_DOUBLE_EQ(f.ClockTime, 12 * 3600.0 + 3);
+}
+
+TEST_F(FormTest, CountersStopAtTheTopOfTheirRange) {
+  SeedStore({{"RunMonitor", "True"}, {"TuneScrSvr", "True"}});
+  Form1& f = Load();
+  f.Scene1Ticks = f.StepTicks = f.Scene2Ticks = f.Scene3Ticks = f.HoleTicks = 32766;
+  f.TunePC = 21;
+  f.PaceCount = 32767;
+  f.Timer1_Timer();
+  f.Timer1_Timer();
+  f.Timer2_Timer();
+  f.Timer2_Timer();
+  EXPECT_EQ(f.Scene1Ticks, 32767);
+  EXPECT_EQ(f.StepTicks, 32767);
+  EXPECT_EQ(f.Scene3Ticks, 32767);
+  EXPECT_EQ(f.HoleTicks, 32767);
+  f.TegoDDrw1_Frame();
+  EXPECT_EQ(f.PaceCount, 0);
+}
+
+struct NoticeCase {
+  const char* runMonitor;
+  const char* tuneScrSvr;
+  // NoticeSecondsLeft after 1, 29, 30, 31, 59 and 60 seconds.
+  std::vector<int> left;
+  // Second at which each key is saved "True" (0: never).
+  int tuneSavedAt;
+  int monitorSavedAt;
+};
+
+class NoticeTest : public FormTest, public ::testing::WithParamInterface<NoticeCase> {};
+
+TEST_P(NoticeTest, CountsDownAndRecordsEachNoticeOnce) {
+  const NoticeCase& c = GetParam();
+  SeedStore({{"RunMonitor", c.runMonitor}, {"TuneScrSvr", c.tuneScrSvr}});
+  Form1& f = Load();
+  EXPECT_EQ(f.NoticeSecondsLeft, 0);
+  std::vector<int> left;
+  int tuneAt = 0, monitorAt = 0;
+  for (int second = 1; second <= 70; ++second) {
+    RunFor(1.0);
+    if (second == 1 || second == 29 || second == 30 || second == 31 || second == 59 || second == 60)
+      left.push_back(f.NoticeSecondsLeft);
+    for (const auto& s : store.Saves()) {
+      if (s.key == "TuneScrSvr" && !tuneAt) tuneAt = second;
+      if (s.key == "RunMonitor" && !monitorAt) monitorAt = second;
+    }
+  }
+  EXPECT_EQ(left, c.left);
+  EXPECT_EQ(tuneAt, c.tuneSavedAt);
+  EXPECT_EQ(monitorAt, c.monitorSavedAt);
+  for (const auto& s : store.Saves()) {
+    EXPECT_EQ(s.section, "System");
+    EXPECT_EQ(s.value, "True");
+  }
+  EXPECT_LE(store.Saves().size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(StoredState, NoticeTest,
+                         ::testing::Values(NoticeCase{"False", "False", {29, 1, 30, 29, 1, 0}, 30, 60},
+                                           NoticeCase{"False", "True", {59, 31, 30, 29, 1, 0}, 0, 60},
+                                           NoticeCase{"True", "False", {29, 1, 0, 0, 0, 0}, 30, 0},
+                                           NoticeCase{"True", "True", {0, 0, 0, 0, 0, 0}, 0, 0}));
+
+TEST_F(FormTest, NoticeTimerSwitchesItselfOffAfterTick501) {
+  Form1& f = Load();
+  RunFor(500.5);
+  EXPECT_EQ(f.NoticeTicks, 500);
+  EXPECT_TRUE(f.Timer3Enabled());
+  RunFor(1.0);
+  EXPECT_EQ(f.NoticeTicks, 0);
+  EXPECT_FALSE(f.Timer3Enabled());
+  RunFor(10.0);
+  EXPECT_EQ(f.NoticeTicks, 0);
+  EXPECT_TRUE(f.TuneNoticeDone && f.MonitorNoticeDone);
+}
+
+TEST_F(FormTest, ResetVarRestoresTheShowButLeavesBarsGunAndPace) {
+  Form1& f = Load();
+  SpriteTable& s = display.sprites();
+  for (int32_t id : {f.hTC01, f.hCow3, f.hSmoke, f.hPT18, f.hGun}) s.SetFrame(id, 2);
+  s.SetX(f.hPilgrimA, 5);
+  s.SetY(f.hPilgrimA, 5);
+  s.SetX(f.hTC01, 100);
+  s.SetX(f.hCow1, 1);
+  s.SetY(f.hPilgrim23, 1);
+  s.SetX(f.hGun, 380);
+  s.SetX(f.hVertBarL, 401);
+  f.Scene = 8;
+  f.Scene4Step = 13;
+  f.StepTicks = f.Scene1Ticks = f.HoleTicks = 9;
+  f.ShowBackdrop = f.CowPlaying = false;
+  f.PilgrimHop = true;
+  f.PaceCount = 4;
+  display.ClearCalls();
+  f.ResetVar();
+  EXPECT_EQ(display.CountCalls("SetSpriteFrame"), 44);
+  EXPECT_EQ(display.calls().front(), "SetSpriteFrame(" + std::to_string(f.hTC01) + ",1)");
+  for (int32_t id : {f.hTC01, f.hCow3, f.hSmoke, f.hPT18, f.hGun}) EXPECT_EQ(s.Frame(id), 1);
+  EXPECT_EQ(s.X(f.hPilgrimA), 330);
+  EXPECT_EQ(s.Y(f.hPilgrimA), 600);
+  EXPECT_EQ(s.X(f.hTC01), 800);
+  EXPECT_EQ(s.X(f.hCow1), 610);
+  EXPECT_EQ(s.Y(f.hPilgrim23), 178);
+  EXPECT_EQ(display.CountCalls("SetSpriteY"), 7);
+  EXPECT_EQ(s.X(f.hGun), 380);
+  EXPECT_EQ(s.X(f.hVertBarL), 401);
+  EXPECT_EQ(f.PaceCount, 4);
+  EXPECT_EQ(f.Scene, 1);
+  EXPECT_EQ(f.Scene4Step, 1);
+  EXPECT_EQ(f.StepTicks + f.Scene1Ticks + f.HoleTicks, 0);
+  EXPECT_TRUE(f.ShowBackdrop && f.CowPlaying);
+  EXPECT_FALSE(f.PilgrimHop);
+}
+
+}  // namespace
+}  // namespace gs::testing
