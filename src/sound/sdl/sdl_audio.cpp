@@ -1,0 +1,107 @@
+#include "sound/sdl/sdl_audio.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <limits>
+
+#include "sound/sdl/mixer_volume.h"
+
+namespace gs {
+
+namespace {
+constexpr int kRate = 44100;
+constexpr int kOutputChannels = 2;
+constexpr int kBufferSamples = 1024;  // about 23 ms: a cue is heard on the frame that makes it
+constexpr int kMinChannels = 16;
+}  // namespace
+
+SdlAudio::SdlAudio() {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+  audioInit_ = true;
+  if (Mix_OpenAudio(kRate, AUDIO_S16SYS, kOutputChannels, kBufferSamples) != 0) return;
+  deviceOpen_ = true;
+  EnsureChannels(kMinChannels);
+}
+
+SdlAudio::~SdlAudio() {
+  if (deviceOpen_) {
+    Mix_HaltChannel(-1);
+    for (Sound& s : sounds_) {
+      if (s.chunk != nullptr) Mix_FreeChunk(s.chunk);
+      s.chunk = nullptr;
+    }
+    Mix_CloseAudio();
+  }
+  if (audioInit_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void SdlAudio::Attach(AudioEvents& events) { events_ = &events; }
+
+int32_t SdlAudio::LoadSound(const std::string& path) {
+  if (sounds_.size() >= static_cast<size_t>(std::numeric_limits<int32_t>::max())) return 0;
+  Sound sound;
+  if (deviceOpen_) {
+    // A missing or broken file leaves chunk null; the id stays valid and inert.
+    sound.chunk = Mix_LoadWAV(path.c_str());
+  }
+  sounds_.push_back(sound);
+  const auto id = static_cast<int32_t>(sounds_.size());
+  if (deviceOpen_) EnsureChannels(id);
+  return id;
+}
+
+void SdlAudio::SetSoundVolume(int32_t id, int32_t volume) {
+  Sound* s = Find(id);
+  if (s == nullptr) return;
+  s->mixerVolume = MixerVolume(volume);
+  if (deviceOpen_) Mix_Volume(id - 1, s->mixerVolume);
+}
+
+void SdlAudio::PlaySound(int32_t id, int32_t, int32_t) {
+  Sound* s = Find(id);
+  if (s == nullptr || s->chunk == nullptr || !deviceOpen_) return;
+  const int channel = id - 1;
+  // The scenes cue a sound on every frame of its second: let it play on.
+  if (Mix_Playing(channel) != 0) return;
+  Mix_Volume(channel, s->mixerVolume);
+  Mix_PlayChannel(channel, s->chunk, 0);
+}
+
+void SdlAudio::StopSound(int32_t id) {
+  if (Find(id) == nullptr || !deviceOpen_) return;
+  Mix_HaltChannel(id - 1);
+}
+
+void SdlAudio::StopAllSounds() {
+  if (deviceOpen_) Mix_HaltChannel(-1);
+}
+
+bool SdlAudio::IsPlaying(int32_t id) const {
+  const Sound* s = Find(id);
+  return s != nullptr && s->chunk != nullptr && deviceOpen_ && Mix_Playing(id - 1) != 0;
+}
+
+bool SdlAudio::IsLoaded(int32_t id) const {
+  const Sound* s = Find(id);
+  return s != nullptr && s->chunk != nullptr;
+}
+
+SdlAudio::Sound* SdlAudio::Find(int32_t id) {
+  if (id <= 0 || static_cast<size_t>(id) > sounds_.size()) return nullptr;
+  return &sounds_[static_cast<size_t>(id) - 1];
+}
+
+const SdlAudio::Sound* SdlAudio::Find(int32_t id) const {
+  if (id <= 0 || static_cast<size_t>(id) > sounds_.size()) return nullptr;
+  return &sounds_[static_cast<size_t>(id) - 1];
+}
+
+void SdlAudio::EnsureChannels(int count) {
+  if (count <= channels_) return;
+  int wanted = channels_ < kMinChannels ? kMinChannels : channels_;
+  while (wanted < count) wanted *= 2;
+  channels_ = Mix_AllocateChannels(wanted);
+}
+
+}  // namespace gs

@@ -1,0 +1,155 @@
+// The audio layer's ids and call semantics on SDL's dummy driver and with no
+// driver at all.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "sound/sdl/sdl_audio.h"
+#include "test_tone.h"
+
+namespace gs {
+namespace {
+
+using testing::ScopedEnv;
+using testing::SoundTempDir;
+using testing::WriteTone;
+
+class NeverNotified : public AudioEvents {
+ public:
+  void SoundNotify() override { ++count; }
+  int count = 0;
+};
+
+// Exercises every call on every kind of id; none may fail or crash.
+void CallEverything(SdlAudio& audio, int32_t id) {
+  audio.SetSoundVolume(id, 0);
+  audio.SetSoundVolume(id, -2500);
+  audio.SetSoundVolume(id, INT32_MIN);
+  audio.SetSoundVolume(id, INT32_MAX);
+  audio.PlaySound(id, -1, -1);
+  audio.PlaySound(id, -1, -1);
+  audio.StopSound(id);
+  audio.StopSound(id);
+  audio.StopAllSounds();
+}
+
+class SdlAudioDummy : public ::testing::Test {
+ protected:
+  ScopedEnv driver_{"SDL_AUDIODRIVER", "dummy"};
+  SoundTempDir dir_;
+};
+
+TEST_F(SdlAudioDummy, OpensTheDeviceAndHandsOutIdsFromOneInLoadOrder) {
+  WriteTone(dir_.File("a.wav"), 0.2, 0.5);
+  SdlAudio audio;
+  EXPECT_TRUE(audio.HasDevice());
+  EXPECT_EQ(audio.LoadSound(dir_.File("a.wav")), 1);
+  EXPECT_EQ(audio.LoadSound(dir_.File("missing.wav")), 2);
+  EXPECT_EQ(audio.LoadSound(dir_.File("a.wav")), 3);
+  EXPECT_TRUE(audio.IsLoaded(1));
+  EXPECT_FALSE(audio.IsLoaded(2));
+  EXPECT_TRUE(audio.IsLoaded(3));
+}
+
+TEST_F(SdlAudioDummy, ManySoundsPlayTogetherEachOnItsOwnChannel) {
+  WriteTone(dir_.File("a.wav"), 2.0, 0.1);
+  SdlAudio audio;
+  std::vector<int32_t> ids;
+  for (int i = 0; i < 40; ++i) ids.push_back(audio.LoadSound(dir_.File("a.wav")));
+  for (int32_t id : ids) audio.PlaySound(id, -1, -1);
+  for (int32_t id : ids) EXPECT_TRUE(audio.IsPlaying(id)) << "id " << id;
+  audio.StopSound(ids[5]);
+  EXPECT_FALSE(audio.IsPlaying(ids[5]));
+  EXPECT_TRUE(audio.IsPlaying(ids[6]));
+  audio.StopAllSounds();
+  for (int32_t id : ids) EXPECT_FALSE(audio.IsPlaying(id)) << "id " << id;
+}
+
+TEST_F(SdlAudioDummy, StopAndPlayAgainStartsTheSound) {
+  WriteTone(dir_.File("a.wav"), 2.0, 0.5);
+  SdlAudio audio;
+  const int32_t id = audio.LoadSound(dir_.File("a.wav"));
+  audio.StopSound(id);  // before ever playing
+  audio.PlaySound(id, -1, -1);
+  EXPECT_TRUE(audio.IsPlaying(id));
+  audio.StopSound(id);
+  EXPECT_FALSE(audio.IsPlaying(id));
+  audio.PlaySound(id, -1, -1);
+  EXPECT_TRUE(audio.IsPlaying(id));
+}
+
+TEST_F(SdlAudioDummy, IdZeroUnknownIdsAndBadFilesAreHarmless) {
+  WriteTone(dir_.File("good.wav"), 2.0, 0.5);
+  std::ofstream(dir_.File("garbage.wav"), std::ios::binary) << "RIFF\x10\x01\x02\x03WAVEjunkjunkjunk";
+  std::ofstream(dir_.File("empty.wav"), std::ios::binary);
+  SdlAudio audio;
+  const int32_t good = audio.LoadSound(dir_.File("good.wav"));
+  const int32_t bad[] = {audio.LoadSound(dir_.File("garbage.wav")), audio.LoadSound(dir_.File("empty.wav")),
+                         audio.LoadSound(dir_.File("nowhere/none.wav")), audio.LoadSound(""),
+                         audio.LoadSound(dir_.File(""))};
+  for (int32_t id : bad) {
+    EXPECT_GT(id, good);
+    EXPECT_FALSE(audio.IsLoaded(id));
+    CallEverything(audio, id);
+    EXPECT_FALSE(audio.IsPlaying(id));
+  }
+  audio.PlaySound(good, -1, -1);
+  ASSERT_TRUE(audio.IsPlaying(good));
+  // Id 0 and ids never handed out touch nothing, not even the good sound.
+  for (int32_t id : {0, -1, 99, INT32_MAX, INT32_MIN}) {
+    audio.SetSoundVolume(id, -2500);
+    audio.PlaySound(id, -1, -1);
+    audio.StopSound(id);
+    EXPECT_FALSE(audio.IsPlaying(id));
+  }
+  EXPECT_TRUE(audio.IsPlaying(good));
+}
+
+TEST_F(SdlAudioDummy, StopsRepeatInAnyOrderAndTheEventIsNeverRaised) {
+  WriteTone(dir_.File("a.wav"), 0.5, 0.5);
+  NeverNotified events;
+  SdlAudio audio;
+  audio.Attach(events);
+  audio.StopAllSounds();
+  const int32_t id = audio.LoadSound(dir_.File("a.wav"));
+  for (int i = 0; i < 3; ++i) {
+    audio.StopAllSounds();
+    audio.StopSound(id);
+    audio.StopSound(0);
+  }
+  audio.PlaySound(id, -1, -1);
+  ASSERT_TRUE(testing::WaitUntilSilent(audio, id));
+  audio.StopSound(id);
+  audio.StopAllSounds();
+  EXPECT_EQ(events.count, 0);
+}
+
+TEST_F(SdlAudioDummy, DestroyingWhilePlayingFreesEverything) {
+  WriteTone(dir_.File("a.wav"), 3.0, 0.5);
+  for (int round = 0; round < 3; ++round) {
+    SdlAudio audio;
+    for (int i = 0; i < 13; ++i) audio.PlaySound(audio.LoadSound(dir_.File("a.wav")), -1, -1);
+  }
+}
+
+TEST(SdlAudioWithoutDevice, HandsOutIdsAndEveryCallIsSilentlyHarmless) {
+  ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
+  SoundTempDir dir;
+  WriteTone(dir.File("a.wav"), 0.5, 0.5);
+  NeverNotified events;
+  SdlAudio audio;
+  audio.Attach(events);
+  EXPECT_FALSE(audio.HasDevice());
+  const int32_t a = audio.LoadSound(dir.File("a.wav"));
+  const int32_t b = audio.LoadSound(dir.File("missing.wav"));
+  EXPECT_EQ(a, 1);
+  EXPECT_EQ(b, 2);
+  for (int32_t id : {a, b, 0, 7}) {
+    CallEverything(audio, id);
+    EXPECT_FALSE(audio.IsPlaying(id));
+  }
+  EXPECT_EQ(events.count, 0);
+}
+
+}  // namespace
+}  // namespace gs
