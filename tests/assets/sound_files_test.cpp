@@ -107,13 +107,5 @@ TEST(SoundFiles, TheGeneratorWritesIdenticalBytesOnEveryRun) {
   fs::remove_all(root);
 }
 
-TEST(SoundFiles, ReaderRejectsTruncatedAndForeignFiles) {
-  const std::string good = ReadBytes(std::string(GS_DATA_DIR) + "/Pop1.wav");
-  ASSERT_TRUE(ParseWave(good).has_value());
-  EXPECT_FALSE(ParseWave(good.substr(0, good.size() - 10)).has_value());
-  EXPECT_FALSE(ParseWave("").has_value());
-  EXPECT_FALSE(ParseWave("RIFX" + good.substr(4)).has_value());
-}
-
 }  // namespace
 }  // namespace gs
