@@ -1,0 +1,342 @@
+#include "display/sdl/sdl_display.h"
+
+#include <cairo.h>
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "display/sdl/utf8_sanitise.h"
+
+namespace gs {
+
+namespace {
+
+constexpr int kW = 800;
+constexpr int kH = 600;
+constexpr uint32_t kMagenta565 = 0xF81F;
+constexpr size_t kTextCacheSize = 64;
+// Synthetic motion comes with a window appearing or being entered.
+constexpr int64_t kInputQuietUs = 500000;
+
+std::string ResolveFontFile(const std::string& face) {
+  std::string result;
+  if (!FcInit()) return result;
+  for (const std::string& name : {face, std::string("sans-serif")}) {
+    FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>(name.c_str()));
+    if (!pat) continue;
+    FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+    FcDefaultSubstitute(pat);
+    FcResult res = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pat, &res);
+    FcChar8* file = nullptr;
+    if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file)
+      result = reinterpret_cast<const char*>(file);
+    if (match) FcPatternDestroy(match);
+    FcPatternDestroy(pat);
+    if (!result.empty()) break;
+  }
+  return result;
+}
+
+SDL_Color ToSdlColour(int32_t c) {
+  return SDL_Color{static_cast<Uint8>(c & 0xff), static_cast<Uint8>((c >> 8) & 0xff),
+                   static_cast<Uint8>((c >> 16) & 0xff), 255};
+}
+
+}  // namespace
+
+SdlDisplay::SdlDisplay(const Clock& clock, Options options)
+    : clock_(clock), options_(std::move(options)), sprites_(clock) {
+  compose_.reset(SDL_CreateRGBSurfaceWithFormat(0, kW, kH, 16, SDL_PIXELFORMAT_RGB565));
+  if (compose_) SDL_FillRect(compose_.get(), nullptr, 0);
+  if (TTF_Init() == 0) ttfUp_ = true;
+}
+
+SdlDisplay::~SdlDisplay() {
+  textCache_.clear();
+  for (auto& [key, font] : fonts_) TTF_CloseFont(font);
+  fonts_.clear();
+  if (ttfUp_) TTF_Quit();
+  pictures_.clear();
+  for (Window& w : windows_)
+    if (w.owned && w.window) SDL_DestroyWindow(w.window);
+  windows_.clear();
+  if (videoUp_) {
+    SDL_ShowCursor(SDL_ENABLE);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
+}
+
+const uint16_t* SdlDisplay::ComposedPixels() const {
+  return compose_ ? static_cast<const uint16_t*>(compose_->pixels) : nullptr;
+}
+
+int SdlDisplay::ComposedPitchBytes() const { return compose_ ? compose_->pitch : 0; }
+
+bool SdlDisplay::WriteComposedPng(const std::string& path) const {
+  if (!compose_) return false;
+  cairo_surface_t* img = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kW, kH);
+  if (cairo_surface_status(img) != CAIRO_STATUS_SUCCESS) return false;
+  cairo_surface_flush(img);
+  unsigned char* data = cairo_image_surface_get_data(img);
+  int stride = cairo_image_surface_get_stride(img);
+  for (int y = 0; y < kH; ++y) {
+    const uint16_t* src = reinterpret_cast<const uint16_t*>(static_cast<const uint8_t*>(compose_->pixels) +
+                                                            y * compose_->pitch);
+    uint32_t* dst = reinterpret_cast<uint32_t*>(data + y * stride);
+    for (int x = 0; x < kW; ++x) {
+      uint32_t p = src[x];
+      uint32_t r = (p >> 11) & 31, g = (p >> 5) & 63, b = p & 31;
+      dst[x] = ((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) | (b << 3 | b >> 2);
+    }
+  }
+  cairo_surface_mark_dirty(img);
+  bool ok = cairo_surface_write_to_png(img, path.c_str()) == CAIRO_STATUS_SUCCESS;
+  cairo_surface_destroy(img);
+  return ok;
+}
+
+void SdlDisplay::Attach(EventLoop& loop, DisplayEvents& events) {
+  events_ = &events;
+  loop.AddTimer(1000000, 60, [this] {
+    if (open_ && events_) events_->Frame();
+  });
+  if (!options_.headless) loop.AddSource(this);
+}
+
+bool SdlDisplay::OpenDisplay(int32_t, int32_t, int32_t, const std::string&) {
+  if (open_) return true;
+  if (!compose_) return false;
+  if (options_.headless) {
+    open_ = true;
+    return true;
+  }
+  // The plain window surface (XShm) costs far less than a renderer on
+  // machines without a GPU.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  // An X11 saver: without an X display there is nothing to cover, and a
+  // console or offscreen driver must not pretend otherwise.
+  if (!getenv("SDL_VIDEODRIVER")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  videoUp_ = true;
+  // Hidden before any window shows, so it never flashes over the show.
+  SDL_ShowCursor(options_.showPointer ? SDL_ENABLE : SDL_DISABLE);
+  if (!OpenWindows()) return false;
+  presented_.reset(SDL_CreateRGBSurfaceWithFormat(0, kW, kH, 16, SDL_PIXELFORMAT_RGB565));
+  wide_.reset(SDL_CreateRGBSurfaceWithFormat(0, kW, kH, 32, SDL_PIXELFORMAT_XRGB8888));
+  if (!presented_ || !wide_) return false;
+  inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;
+  open_ = true;
+  return true;
+}
+
+bool SdlDisplay::OpenWindows() {
+  if (options_.hostWindow) {
+    SDL_Window* w = SDL_CreateWindowFrom(reinterpret_cast<void*>(static_cast<uintptr_t>(options_.hostWindow)));
+    if (!w) return false;
+    windows_.push_back(Window{w, false, true});
+    return true;
+  }
+  int displays = std::max(1, SDL_GetNumVideoDisplays());
+  for (int i = 0; i < displays; ++i) {
+    SDL_Rect bounds{0, 0, kW, kH};
+    if (SDL_GetDisplayBounds(i, &bounds) != 0) bounds = SDL_Rect{0, 0, kW, kH};
+    SDL_Window* w = SDL_CreateWindow("Gobbleshot", bounds.x, bounds.y, bounds.w, bounds.h,
+                                     SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP);
+    if (w) windows_.push_back(Window{w, true, true});
+  }
+  return !windows_.empty();
+}
+
+void SdlDisplay::LoadSpriteFrame(int32_t id, int32_t frame, const std::string& path, int32_t keyMode) {
+  if (!sprites_.Exists(id) || frame < 1) return;
+  sprites_.NoteFrameLoaded(id, frame);
+  Surface loaded(SDL_LoadBMP(path.c_str()));
+  if (!loaded) return;  // a frame without a picture draws nothing
+  Surface pic(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB565, 0));
+  if (!pic) return;
+  if (keyMode == kKeyTransparent) SDL_SetColorKey(pic.get(), SDL_TRUE, kMagenta565);
+  SDL_SetSurfaceRLE(pic.get(), keyMode == kKeyTransparent ? 1 : 0);
+  pictures_[id][frame] = std::move(pic);
+}
+
+void SdlDisplay::DrawSprite(int32_t id) {
+  const SpriteTable::Sprite* s = sprites_.Find(id);
+  if (!s || !compose_) return;
+  auto sp = pictures_.find(id);
+  if (sp == pictures_.end()) return;
+  auto fr = sp->second.find(s->frame);
+  if (fr == sp->second.end()) return;
+  SDL_Surface* pic = fr->second.get();
+  if (s->x >= kW || s->y >= kH || s->x + pic->w <= 0 || s->y + pic->h <= 0) return;
+  SDL_Rect dst{s->x, s->y, pic->w, pic->h};
+  SDL_BlitSurface(pic, nullptr, compose_.get(), &dst);
+}
+
+void SdlDisplay::ClearFrame(int32_t colour) {
+  if (!compose_) return;
+  SDL_Color c = ToSdlColour(colour);
+  SDL_FillRect(compose_.get(), nullptr, SDL_MapRGB(compose_->format, c.r, c.g, c.b));
+}
+
+TTF_Font* SdlDisplay::FontFor(const std::string& face, int pixelSize) {
+  static std::map<std::string, std::string> resolved;
+  auto r = resolved.find(face);
+  if (r == resolved.end()) r = resolved.emplace(face, ResolveFontFile(face)).first;
+  if (r->second.empty() || !ttfUp_) return nullptr;
+  auto key = std::make_pair(r->second, pixelSize);
+  auto it = fonts_.find(key);
+  if (it != fonts_.end()) return it->second;
+  TTF_Font* font = TTF_OpenFont(r->second.c_str(), pixelSize);
+  if (font) fonts_[key] = font;
+  return font;
+}
+
+void SdlDisplay::SetTextFont(const std::string& face, int32_t size, int32_t, bool, bool, bool) {
+  int32_t points = std::clamp<int32_t>(size, 1, 200);
+  int pixels = std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
+  font_ = FontFor(face.empty() ? std::string("sans-serif") : face, pixels);
+}
+
+SDL_Surface* SdlDisplay::RenderedText(const std::string& text, int32_t colour) {
+  TextKey key{text, font_, colour};
+  auto it = textCache_.find(key);
+  if (it != textCache_.end()) return it->second.get();
+  // Solid (not anti-aliased) text, so that drawing it again on every frame
+  // without clearing looks exactly like drawing it once.
+  SDL_Surface* s = TTF_RenderUTF8_Solid(font_, text.c_str(), ToSdlColour(colour));
+  if (!s) return nullptr;
+  if (textCache_.size() >= kTextCacheSize) {
+    textCache_.erase(textOrder_.front());
+    textOrder_.pop_front();
+  }
+  textOrder_.push_back(key);
+  return textCache_.emplace(key, Surface(s)).first->second.get();
+}
+
+void SdlDisplay::DrawText(const std::string& text, int32_t x, int32_t y, int32_t colour) {
+  if (!font_ || !compose_ || text.empty()) return;
+  std::string clean = SanitiseUtf8(text);
+  if (clean.empty()) return;
+  SDL_Surface* s = RenderedText(clean, colour);
+  if (!s || x >= kW || y >= kH) return;
+  SDL_Rect dst{x, y, s->w, s->h};
+  SDL_BlitSurface(s, nullptr, compose_.get(), &dst);
+}
+
+void SdlDisplay::PresentFrame() {
+  if (!open_ || options_.headless || !presented_ || !wide_) return;
+  // Only what changed since the last present is converted, scaled and sent.
+  const int pitch = compose_->pitch;
+  const uint8_t* now = static_cast<const uint8_t*>(compose_->pixels);
+  uint8_t* was = static_cast<uint8_t*>(presented_->pixels);
+  int y0 = kH, y1 = -1, x0 = kW, x1 = -1;
+  if (!everPresented_) {
+    y0 = 0, y1 = kH - 1, x0 = 0, x1 = kW - 1;
+  } else {
+    for (int y = 0; y < kH; ++y) {
+      const uint16_t* a = reinterpret_cast<const uint16_t*>(now + y * pitch);
+      const uint16_t* b = reinterpret_cast<const uint16_t*>(was + y * pitch);
+      if (std::memcmp(a, b, kW * 2) == 0) continue;
+      if (y < y0) y0 = y;
+      y1 = y;
+      int l = 0;
+      while (a[l] == b[l]) ++l;
+      int r = kW - 1;
+      while (a[r] == b[r]) --r;
+      x0 = std::min(x0, l);
+      x1 = std::max(x1, r);
+    }
+  }
+  bool anyFull = false;
+  for (const Window& w : windows_) anyFull |= w.needsFull;
+  if (y1 < 0 && !anyFull) return;
+  if (anyFull) y0 = 0, y1 = kH - 1, x0 = 0, x1 = kW - 1;
+  SDL_Rect changed{x0, y0, x1 - x0 + 1, y1 - y0 + 1};
+  for (int y = y0; y <= y1; ++y) std::memcpy(was + y * pitch + x0 * 2, now + y * pitch + x0 * 2, changed.w * 2);
+  SDL_Rect src = changed;
+  SDL_Rect dst = changed;
+  SDL_BlitSurface(compose_.get(), &src, wide_.get(), &dst);
+  for (Window& w : windows_) PresentTo(w, changed, w.needsFull);
+  everPresented_ = true;
+}
+
+void SdlDisplay::PresentTo(Window& w, const SDL_Rect& changed, bool full) {
+  SDL_Surface* ws = SDL_GetWindowSurface(w.window);
+  if (!ws || ws->w <= 0 || ws->h <= 0) return;
+  // The 800 x 600 picture scaled to fit with its aspect kept, centred.
+  double scale = std::min(ws->w / static_cast<double>(kW), ws->h / static_cast<double>(kH));
+  int outW = std::max(1, static_cast<int>(kW * scale));
+  int outH = std::max(1, static_cast<int>(kH * scale));
+  int offX = (ws->w - outW) / 2, offY = (ws->h - outH) / 2;
+  if (full) {
+    SDL_FillRect(ws, nullptr, SDL_MapRGB(ws->format, 0, 0, 0));
+    SDL_Rect all{offX, offY, outW, outH};
+    SDL_BlitScaled(wide_.get(), nullptr, ws, &all);
+    SDL_UpdateWindowSurface(w.window);
+    w.needsFull = false;
+    return;
+  }
+  // Nearest-neighbour mapping of the changed box, widened by a pixel so
+  // that rounding never leaves a seam.
+  int sx0 = std::max(0, changed.x - 1), sy0 = std::max(0, changed.y - 1);
+  int sx1 = std::min(kW, changed.x + changed.w + 1), sy1 = std::min(kH, changed.y + changed.h + 1);
+  int dx0 = static_cast<int>(std::floor(sx0 * scale)), dy0 = static_cast<int>(std::floor(sy0 * scale));
+  int dx1 = static_cast<int>(std::ceil(sx1 * scale)), dy1 = static_cast<int>(std::ceil(sy1 * scale));
+  dx1 = std::min(dx1, outW), dy1 = std::min(dy1, outH);
+  SDL_Rect src{sx0, sy0, sx1 - sx0, sy1 - sy0};
+  SDL_Rect dst{offX + dx0, offY + dy0, dx1 - dx0, dy1 - dy0};
+  if (dst.w <= 0 || dst.h <= 0) return;
+  SDL_BlitScaled(wide_.get(), &src, ws, &dst);
+  SDL_UpdateWindowSurfaceRects(w.window, &dst, 1);
+}
+
+void SdlDisplay::Poll(int64_t maxWaitUs) {
+  SDL_Event e;
+  if (!videoUp_) {
+    if (maxWaitUs > 0) SDL_Delay(static_cast<Uint32>(maxWaitUs / 1000));
+    return;
+  }
+  if (maxWaitUs > 0) {
+    if (!SDL_WaitEventTimeout(&e, static_cast<int>(std::max<int64_t>(1, maxWaitUs / 1000)))) return;
+    Dispatch(e);
+  }
+  while (SDL_PollEvent(&e)) Dispatch(e);
+}
+
+void SdlDisplay::Dispatch(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_QUIT:
+      if (options_.onQuit) options_.onQuit();
+      return;
+    case SDL_WINDOWEVENT:
+      if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+          e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_RESTORED) {
+        for (Window& w : windows_)
+          if (SDL_GetWindowID(w.window) == e.window.windowID) w.needsFull = true;
+      }
+      if (e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_ENTER)
+        inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;
+      return;
+    case SDL_KEYDOWN:
+      if (!e.key.repeat && events_) events_->KeyDown(static_cast<int16_t>(e.key.keysym.scancode), 0);
+      return;
+    case SDL_MOUSEBUTTONDOWN:
+      if (events_) events_->MouseDown(e.button.button, 0, e.button.x, e.button.y);
+      return;
+    case SDL_MOUSEMOTION:
+      if (e.motion.xrel == 0 && e.motion.yrel == 0) return;
+      if (clock_.MonotonicUs() < inputQuietUntilUs_) return;
+      if (events_) events_->MouseMove(0, 0, e.motion.x, e.motion.y);
+      return;
+    default:
+      return;
+  }
+}
+
+}  // namespace gs

@@ -1,0 +1,114 @@
+#pragma once
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <cstdint>
+#include <functional>
+#include <list>
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <unordered_map>
+#include <vector>
+
+#include "display/display.h"
+#include "display/sprite_table.h"
+#include "platform/event_loop.h"
+
+namespace gs {
+
+// The display on SDL2: an 800 x 600 RGB565 composition surface that persists
+// between frames, presented scaled (aspect kept) into a borderless
+// full-screen-desktop window on every monitor, or into a window of a
+// screen-saver host. The monitor's mode is never changed.
+class SdlDisplay : public Display, private EventSource {
+ public:
+  struct Options {
+    bool headless = false;         // compose only: no window, no input
+    unsigned long hostWindow = 0;  // X11 window to draw into instead of our own
+    bool showPointer = false;
+    std::function<void()> onQuit;  // SDL_QUIT (SIGTERM, SIGINT, window closed)
+  };
+
+  SdlDisplay(const Clock& clock, Options options);
+  ~SdlDisplay() override;
+  SdlDisplay(const SdlDisplay&) = delete;
+  SdlDisplay& operator=(const SdlDisplay&) = delete;
+
+  // The composed frame, 800 x 600 RGB565.
+  const uint16_t* ComposedPixels() const;
+  int ComposedPitchBytes() const;
+  bool WriteComposedPng(const std::string& path) const;
+  // Windows presented to (one per monitor, or the host's).
+  int WindowCount() const { return static_cast<int>(windows_.size()); }
+
+  void Attach(EventLoop& loop, DisplayEvents& events) override;
+  bool OpenDisplay(int32_t width, int32_t height, int32_t depth, const std::string& text) override;
+  int32_t CreateSprite() override { return sprites_.Create(); }
+  void LoadSpriteFrame(int32_t id, int32_t frame, const std::string& path, int32_t keyMode) override;
+  void SetSpriteX(int32_t id, int32_t x) override { sprites_.SetX(id, x); }
+  void SetSpriteY(int32_t id, int32_t y) override { sprites_.SetY(id, y); }
+  int32_t GetSpriteX(int32_t id) override { return sprites_.X(id); }
+  int32_t GetSpriteY(int32_t id) override { return sprites_.Y(id); }
+  void MoveSpriteX(int32_t id, int32_t d) override { sprites_.MoveX(id, d); }
+  void MoveSpriteY(int32_t id, int32_t d) override { sprites_.MoveY(id, d); }
+  void SetSpriteFrame(int32_t id, int32_t frame) override { sprites_.SetFrame(id, frame); }
+  int32_t GetSpriteFrame(int32_t id) override { return sprites_.Frame(id); }
+  void SetFrameInterval(int32_t id, int32_t ms) override { sprites_.SetInterval(id, ms); }
+  bool FrameDue(int32_t id) override { return sprites_.FrameDue(id); }
+  void NextFrame(int32_t id) override { sprites_.NextFrame(id); }
+  void DrawSprite(int32_t id) override;
+  void ClearFrame(int32_t colour) override;
+  void SetTextFont(const std::string& face, int32_t size, int32_t style, bool bold, bool italic,
+                   bool underline) override;
+  void DrawText(const std::string& text, int32_t x, int32_t y, int32_t colour) override;
+  void PresentFrame() override;
+
+ private:
+  struct SurfaceFree {
+    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+  };
+  using Surface = std::unique_ptr<SDL_Surface, SurfaceFree>;
+  struct Window {
+    SDL_Window* window = nullptr;
+    bool owned = true;
+    bool needsFull = true;
+  };
+  struct TextKey {
+    std::string text;
+    TTF_Font* font;
+    int32_t colour;
+    bool operator<(const TextKey& o) const {
+      return std::tie(font, colour, text) < std::tie(o.font, o.colour, o.text);
+    }
+  };
+
+  void Poll(int64_t maxWaitUs) override;
+  void Dispatch(const SDL_Event& e);
+  bool OpenWindows();
+  void PresentTo(Window& w, const SDL_Rect& changed, bool full);
+  TTF_Font* FontFor(const std::string& face, int pixelSize);
+  SDL_Surface* RenderedText(const std::string& text, int32_t colour);
+
+  const Clock& clock_;
+  Options options_;
+  SpriteTable sprites_;
+  Surface compose_;    // RGB565, what the program draws into
+  Surface presented_;  // RGB565 copy of what is on screen
+  Surface wide_;       // XRGB8888 staging for scaling into the windows
+  std::unordered_map<int32_t, std::map<int32_t, Surface>> pictures_;
+  std::vector<Window> windows_;
+  std::map<std::pair<std::string, int>, TTF_Font*> fonts_;
+  TTF_Font* font_ = nullptr;
+  std::map<TextKey, Surface> textCache_;
+  std::list<TextKey> textOrder_;
+  DisplayEvents* events_ = nullptr;
+  bool videoUp_ = false;
+  bool ttfUp_ = false;
+  bool open_ = false;
+  bool everPresented_ = false;
+  int64_t inputQuietUntilUs_ = 0;
+};
+
+}  // namespace gs

@@ -1,0 +1,150 @@
+#include "display/sdl/sdl_display.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "display/sdl/utf8_sanitise.h"
+
+namespace gs {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A BMP of one colour, with an optional magenta square in the middle.
+std::string WriteBmp(const fs::path& dir, const std::string& name, int w, int h, SDL_Color fill, bool magentaHole) {
+  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, w, h, 24, SDL_PIXELFORMAT_RGB24);
+  SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, fill.r, fill.g, fill.b));
+  if (magentaHole) {
+    SDL_Rect hole{w / 4, h / 4, w / 2, h / 2};
+    SDL_FillRect(s, &hole, SDL_MapRGB(s->format, 255, 0, 255));
+  }
+  std::string path = (dir / name).string();
+  SDL_SaveBMP(s, path.c_str());
+  SDL_FreeSurface(s);
+  return path;
+}
+
+class HeadlessDisplay : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("gs_display_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    ASSERT_TRUE(d.OpenDisplay(800, 600, 16, ""));
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  uint16_t Pixel(int x, int y) const {
+    return d.ComposedPixels()[y * (d.ComposedPitchBytes() / 2) + x];
+  }
+  int32_t Sprite(const std::string& path, int32_t key, int x, int y) {
+    int32_t id = d.CreateSprite();
+    d.LoadSpriteFrame(id, 1, path, key);
+    d.SetSpriteX(id, x);
+    d.SetSpriteY(id, y);
+    return id;
+  }
+  SimClock clock;
+  SdlDisplay d{clock, SdlDisplay::Options{true, 0, false, nullptr}};
+  fs::path dir;
+};
+
+constexpr uint16_t kRed565 = 0xF800, kBlue565 = 0x001F;
+
+TEST_F(HeadlessDisplay, KeyedSpritesShowThroughMagentaOpaqueOnesDoNot) {
+  std::string red = WriteBmp(dir, "red.bmp", 40, 40, {255, 0, 0, 255}, true);
+  d.ClearFrame(Rgb(0, 0, 255));
+  int32_t keyed = Sprite(red, kKeyTransparent, 10, 10);
+  int32_t opaque = Sprite(red, kKeyOpaque, 100, 10);
+  d.DrawSprite(keyed);
+  d.DrawSprite(opaque);
+  EXPECT_EQ(Pixel(12, 12), kRed565);
+  EXPECT_EQ(Pixel(30, 30), kBlue565);   // the hole shows the background
+  EXPECT_EQ(Pixel(120, 30), 0xF81F);    // opaque: magenta is drawn
+}
+
+TEST_F(HeadlessDisplay, FramePersistsAndSpritesClipAtEveryEdge) {
+  std::string red = WriteBmp(dir, "r.bmp", 50, 50, {255, 0, 0, 255}, false);
+  d.ClearFrame(Rgb(0, 0, 255));
+  d.PresentFrame();
+  for (auto [x, y] : {std::pair{-25, -25}, {775, 575}, {1 << 30, 5}, {-(1 << 30), -(1 << 30)}}) {
+    int32_t s = Sprite(red, kKeyOpaque, x, y);
+    d.DrawSprite(s);
+  }
+  d.PresentFrame();
+  EXPECT_EQ(Pixel(0, 0), kRed565);
+  EXPECT_EQ(Pixel(799, 599), kRed565);
+  EXPECT_EQ(Pixel(400, 300), kBlue565);  // nothing cleared it
+}
+
+TEST_F(HeadlessDisplay, MissingCorruptAndEmptyFramesDrawNothing) {
+  std::string bad = (dir / "bad.bmp").string();
+  FILE* f = fopen(bad.c_str(), "wb");
+  fputs("BM not really a bitmap", f);
+  fclose(f);
+  d.ClearFrame(Rgb(0, 0, 255));
+  int32_t s = d.CreateSprite();
+  d.LoadSpriteFrame(s, 1, (dir / "missing.bmp").string(), kKeyTransparent);
+  d.LoadSpriteFrame(s, 2, bad, kKeyTransparent);
+  d.LoadSpriteFrame(s, 0, bad, kKeyTransparent);
+  d.LoadSpriteFrame(999, 1, bad, kKeyTransparent);
+  d.DrawSprite(s);
+  d.NextFrame(s);
+  d.DrawSprite(s);
+  d.DrawSprite(12345);
+  EXPECT_EQ(d.GetSpriteFrame(s), 2);
+  EXPECT_EQ(Pixel(0, 0), kBlue565);
+}
+
+TEST_F(HeadlessDisplay, ColoursQuantiseToRgb565) {
+  d.ClearFrame(Rgb(41, 118, 14));
+  EXPECT_EQ(Pixel(5, 5), (41 >> 3) << 11 | (118 >> 2) << 5 | (14 >> 3));
+}
+
+TEST_F(HeadlessDisplay, TextIsIdempotentAndBadInputIsHarmless) {
+  d.ClearFrame(Rgb(0, 0, 255));
+  d.SetTextFont("Arial", 24, 1, false, false, false);
+  d.DrawText("12:34:56", 1, 1, Rgb(0, 0, 0));
+  std::vector<uint16_t> once(d.ComposedPixels(), d.ComposedPixels() + 800 * 600);
+  for (int i = 0; i < 10; ++i) d.DrawText("12:34:56", 1, 1, Rgb(0, 0, 0));
+  std::vector<uint16_t> many(d.ComposedPixels(), d.ComposedPixels() + 800 * 600);
+  EXPECT_EQ(once, many);
+  int dark = 0;
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 200; ++x) dark += Pixel(x, y) == 0;
+  EXPECT_GT(dark, 50);  // the text is really there
+  for (int size : {0, -5, 99999}) {
+    d.SetTextFont("No Such Face At All", size, 1, false, false, false);
+    d.DrawText("\xff\xfe broken \xc3 utf-8 \xed\xa0\x80", 1, 568, Rgb(255, 255, 0));
+    d.DrawText(std::string(5000, 'W'), 790, 590, Rgb(255, 255, 0));
+  }
+  EXPECT_TRUE(d.WriteComposedPng((dir / "out.png").string()));
+  EXPECT_TRUE(fs::file_size(dir / "out.png") > 1000);
+}
+
+TEST(Utf8, ReplacesEveryKindOfBadSequence) {
+  const std::string r = "\xEF\xBF\xBD";
+  EXPECT_EQ(SanitiseUtf8("plain é ✓ 🦃"), "plain é ✓ 🦃");
+  EXPECT_EQ(SanitiseUtf8("a\xff" "b"), "a" + r + "b");
+  EXPECT_EQ(SanitiseUtf8("\xc0\xaf"), r + r);      // overlong
+  EXPECT_EQ(SanitiseUtf8("\xed\xa0\x80"), r + r + r);  // surrogate
+  EXPECT_EQ(SanitiseUtf8("\xe2\x9c"), r + r);      // cut short
+  EXPECT_EQ(SanitiseUtf8("tab\there"), "tab" + r + "here");
+}
+
+TEST(WindowedDisplay, NoDisplayAnswersFalse) {
+  std::string saved = getenv("DISPLAY") ? getenv("DISPLAY") : "";
+  setenv("DISPLAY", ":9999", 1);
+  SimClock clock;
+  {
+    SdlDisplay d(clock, SdlDisplay::Options{});
+    EXPECT_FALSE(d.OpenDisplay(800, 600, 16, ""));
+    d.PresentFrame();
+    d.DrawSprite(1);
+  }
+  if (saved.empty()) unsetenv("DISPLAY");
+  else setenv("DISPLAY", saved.c_str(), 1);
+}
+
+}  // namespace
+}  // namespace gs
