@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+
+#include "scene_host/form_platform.h"
+#include "startup/instance_lock.h"
+
+namespace gs {
+
+// The scene window's desktop calls on Linux: the pointer through SDL, the
+// running-saver flag as a file in the runtime folder, and the error box as
+// an SDL message box and on standard error.
+class DesktopPlatform : public FormPlatform {
+ public:
+  explicit DesktopPlatform(const std::string& runtimeFolder);
+  ~DesktopPlatform() override;
+  void ShowPointer(bool show) override;
+  void SetSaverRunning(bool running) override;
+  void ShowErrorBox(const std::string& title, const std::string& text) override;
+  void DestroyOtherWindows() override {}
+
+ private:
+  SaverRunningFlag flag_;
+  bool flagSet_ = false;
+};
+
+}  // namespace gs

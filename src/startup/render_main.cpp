@@ -1,0 +1,128 @@
+// gobbleshot1-render: the show in simulated time, headless, for tests and
+// screenshots. It reads the user's settings but never writes them.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "display/sdl/sdl_display.h"
+#include "platform/clock.h"
+#include "platform/event_loop.h"
+#include "scene_host/form1.h"
+#include "settings/ini_settings_store.h"
+#include "settings/overlay_settings_store.h"
+#include "startup/runtime_folder.h"
+#include "startup/silent_audio.h"
+
+namespace gs {
+namespace {
+
+class NoDesktop : public FormPlatform {
+ public:
+  void ShowPointer(bool) override {}
+  void SetSaverRunning(bool) override {}
+  void ShowErrorBox(const std::string& title, const std::string&) override {
+    std::fprintf(stderr, "gobbleshot1-render: %s\n", title.c_str());
+  }
+  void DestroyOtherWindows() override {}
+};
+
+// Prints every save the run makes, with the simulated time.
+class LoggingStore : public SettingsStore {
+ public:
+  LoggingStore(SettingsStore& inner, const Clock& clock, bool print) : inner_(inner), clock_(clock), print_(print) {}
+  void Save(std::string_view app, std::string_view section, std::string_view key, std::string_view value) override {
+    if (print_)
+      std::printf("t=%.3f save %.*s %.*s %.*s\n", clock_.MonotonicUs() / 1e6, static_cast<int>(section.size()),
+                  section.data(), static_cast<int>(key.size()), key.data(), static_cast<int>(value.size()),
+                  value.data());
+    inner_.Save(app, section, key, value);
+  }
+  std::string Get(std::string_view app, std::string_view section, std::string_view key,
+                  std::string_view def) override {
+    return inner_.Get(app, section, key, def);
+  }
+
+ private:
+  SettingsStore& inner_;
+  const Clock& clock_;
+  bool print_;
+};
+
+int Usage(const char* why) {
+  std::fprintf(stderr,
+               "gobbleshot1-render: %s\n"
+               "usage: gobbleshot1-render --snapshot SECONDS --out FILE.png\n"
+               "       gobbleshot1-render --timeline SECONDS\n",
+               why);
+  return 2;
+}
+
+bool ReadSeconds(const char* text, double& out) {
+  char* end = nullptr;
+  out = std::strtod(text, &end);
+  return end && *end == '\0' && end != text && std::isfinite(out) && out >= 0 && out <= 7 * 24 * 3600;
+}
+
+int16_t StepOf(const Form1& f) {
+  switch (f.Scene) {
+    case 1: return f.Scene1Step;
+    case 2: return f.Scene2Step;
+    case 3: return f.Scene3Step;
+    case 4: return f.Scene4Step;
+    case 5: return f.Scene5Step;
+    default: return 1;
+  }
+}
+
+int Main(int argc, char** argv) {
+  std::string mode, out;
+  double seconds = 0;
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    if ((a == "--snapshot" || a == "--timeline") && i + 1 < argc) {
+      if (!mode.empty()) return Usage("give either --snapshot or --timeline");
+      mode = a;
+      if (!ReadSeconds(argv[++i], seconds)) return Usage("SECONDS must be a number from 0 to 604800");
+    } else if (a == "--out" && i + 1 < argc) {
+      out = argv[++i];
+    } else {
+      return Usage(("unknown argument: " + a).c_str());
+    }
+  }
+  if (mode.empty()) return Usage("nothing to do");
+  if (mode == "--snapshot" && out.empty()) return Usage("--snapshot needs --out FILE.png");
+  bool timeline = mode == "--timeline";
+
+  SimClock clock;
+  EventLoop loop(clock);
+  IniSettingsStore real(DefaultSettingsPath());
+  OverlaySettingsStore overlay(real);
+  LoggingStore store(overlay, clock, timeline);
+  NoDesktop desktop;
+  SdlDisplay display(clock, SdlDisplay::Options{true, 0, false, nullptr});
+  SilentAudio audio;
+  Form1 form(display, audio, store, loop, desktop, InstallFolderOfExecutable());
+  form.Form_Load();
+  if (form.Closed()) return 1;
+  int16_t scene = -1, step = -1;
+  // Added after the form's frame timer, so it runs right after every frame.
+  loop.AddTimer(1000000, 60, [&] {
+    if (timeline && (form.Scene != scene || StepOf(form) != step)) {
+      scene = form.Scene;
+      step = StepOf(form);
+      std::printf("t=%.3f scene=%d step=%d\n", clock.MonotonicUs() / 1e6, scene, step);
+    }
+  });
+  loop.RunUntil(clock, static_cast<int64_t>(std::llround(seconds * 1e6)));
+  if (!timeline && !display.WriteComposedPng(out)) {
+    std::fprintf(stderr, "gobbleshot1-render: cannot write %s\n", out.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+}  // namespace gs
+
+int main(int argc, char** argv) { return gs::Main(argc, argv); }

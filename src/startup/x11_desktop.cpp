@@ -1,0 +1,122 @@
+#include "startup/x11_desktop.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <poll.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "startup/preview_still.h"
+
+namespace gs {
+
+namespace {
+
+bool g_badWindow = false;
+int IgnoreErrors(::Display*, XErrorEvent* e) {
+  if (e->error_code == BadWindow || e->error_code == BadDrawable) g_badWindow = true;
+  return 0;
+}
+
+}  // namespace
+
+bool TopLevelWindowExists(const std::string& title) {
+  ::Display* x = XOpenDisplay(nullptr);
+  if (!x) return false;
+  auto old = XSetErrorHandler(IgnoreErrors);
+  Window root = DefaultRootWindow(x), parent = 0, *children = nullptr;
+  unsigned int n = 0;
+  bool found = false;
+  if (XQueryTree(x, root, &root, &parent, &children, &n)) {
+    for (unsigned int i = 0; i < n && !found; ++i) {
+      // Window managers reparent: look at the frame and its direct children.
+      std::vector<Window> candidates{children[i]};
+      Window r = 0, p = 0, *kids = nullptr;
+      unsigned int m = 0;
+      if (XQueryTree(x, children[i], &r, &p, &kids, &m)) {
+        candidates.insert(candidates.end(), kids, kids + m);
+        if (kids) XFree(kids);
+      }
+      for (Window w : candidates) {
+        char* name = nullptr;
+        if (XFetchName(x, w, &name) && name) {
+          found = found || title == name;
+          XFree(name);
+        }
+      }
+    }
+    if (children) XFree(children);
+  }
+  XSync(x, False);
+  XSetErrorHandler(old);
+  XCloseDisplay(x);
+  return found;
+}
+
+int RunPreview(uint32_t host) {
+  ::Display* x = XOpenDisplay(nullptr);
+  if (!x) {
+    std::fprintf(stderr, "gobbleshot1: /p needs an X display\n");
+    return 1;
+  }
+  auto old = XSetErrorHandler(IgnoreErrors);
+  g_badWindow = false;
+  XWindowAttributes hostAttr{};
+  Status ok = XGetWindowAttributes(x, host, &hostAttr);
+  XSync(x, False);
+  if (!ok || g_badWindow) {
+    std::fprintf(stderr, "gobbleshot1: /p: there is no window %u\n", host);
+    XSetErrorHandler(old);
+    XCloseDisplay(x);
+    return 1;
+  }
+  XSelectInput(x, host, StructureNotifyMask);
+  int screen = DefaultScreen(x);
+  Window preview = XCreateSimpleWindow(x, host, 0, 0, std::max(1, hostAttr.width), std::max(1, hostAttr.height), 0,
+                                       BlackPixel(x, screen), BlackPixel(x, screen));
+  XStoreName(x, preview, "Preview");
+  XSelectInput(x, preview, ExposureMask | StructureNotifyMask);
+  XMapWindow(x, preview);
+
+  // The still in the screen's own format.
+  const PreviewStill& still = GetPreviewStill();
+  Visual* visual = DefaultVisual(x, screen);
+  int depth = DefaultDepth(x, screen);
+  XImage* img = XCreateImage(x, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr, PreviewStill::kWidth,
+                             PreviewStill::kHeight, 32, 0);
+  std::vector<char> pixels(static_cast<size_t>(img->bytes_per_line) * PreviewStill::kHeight);
+  img->data = pixels.data();
+  for (int yy = 0; yy < PreviewStill::kHeight; ++yy)
+    for (int xx = 0; xx < PreviewStill::kWidth; ++xx) {
+      const uint8_t* rgb = still.palette + 3 * still.pixels[yy * PreviewStill::kWidth + xx];
+      XPutPixel(img, xx, yy, (static_cast<unsigned long>(rgb[0]) << 16) | (rgb[1] << 8) | rgb[2]);
+    }
+  GC gc = XCreateGC(x, preview, 0, nullptr);
+  bool hostGone = false;
+  while (!hostGone) {
+    while (XPending(x)) {
+      XEvent e;
+      XNextEvent(x, &e);
+      if (e.type == DestroyNotify && (e.xdestroywindow.window == host || e.xdestroywindow.window == preview))
+        hostGone = true;
+      if (e.type == ConfigureNotify && e.xconfigure.window == host)
+        XResizeWindow(x, preview, std::max(1, e.xconfigure.width), std::max(1, e.xconfigure.height));
+      if (e.type == Expose && e.xexpose.count == 0)
+        XPutImage(x, preview, gc, img, 0, 0, 0, 0, PreviewStill::kWidth, PreviewStill::kHeight);
+    }
+    if (hostGone) break;
+    pollfd fd{ConnectionNumber(x), POLLIN, 0};
+    if (::poll(&fd, 1, 1000) < 0) break;
+    if (fd.revents & (POLLHUP | POLLERR)) break;  // the X connection went away
+  }
+  img->data = nullptr;
+  XDestroyImage(img);
+  XFreeGC(x, gc);
+  XSetErrorHandler(old);
+  XCloseDisplay(x);
+  return 0;
+}
+
+}  // namespace gs

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# End to end under Xvfb: the saver on a fresh settings folder, a second
+# instance, a key press, the other switches and no display at all.
+set -u
+bin=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run SDL_AUDIODRIVER=dummy
+mkdir -p "$XDG_RUNTIME_DIR"
+fail() { echo "FAIL: $*"; exit 1; }
+
+"$bin" /s & pid=$!
+sleep 2
+kill -0 $pid 2>/dev/null || fail "the saver did not keep running"
+[ -f "$XDG_RUNTIME_DIR/gobbleshot1.running" ] || fail "no running-saver flag"
+timeout 5 "$bin" /s || fail "a second /s did not end at once with status 0"
+import -window root "$work/shot.png"
+colours=$(convert "$work/shot.png" -format %k info:)
+[ "$colours" -gt 100 ] || fail "the screen shows $colours colours, not the backdrop"
+settings=$XDG_CONFIG_HOME/gobbleshot1/settings.ini
+[ "$(grep -c '=' "$settings")" -ge 17 ] || fail "first-run values not written"
+before=$(md5sum < "$settings")
+xdotool key a
+for _ in $(seq 10); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+kill -0 $pid 2>/dev/null && fail "a key did not end the saver within a second"
+wait $pid || fail "the saver ended with status $?"
+[ -f "$XDG_RUNTIME_DIR/gobbleshot1.running" ] && fail "the running-saver flag was left behind"
+[ "$(md5sum < "$settings")" = "$before" ] || fail "the settings file changed at exit"
+
+timeout 5 "$bin" /x || fail "/x did not end with status 0"
+timeout 5 "$bin" /p && fail "/p without a window reported success"
+timeout 5 "$bin" /a >/dev/null || fail "/a did not end with status 0"
+err=$(DISPLAY=:9999 timeout 10 "$bin" /s 2>&1) && fail "no display reported success"
+grep -q "Error opening Direct Draw!" <<<"$err" || fail "no error text without a display"
+echo "saver end-to-end: 1 passed, 0 failed"
