@@ -50,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(TunePC, PacingTest,
                                            PaceCase{"21", {}}, PaceCase{"-1", {}}));
 
 TEST_F(FormTest, BackdropIsDrawnInOrderOnlyWhileShown) {
-  SeedStore({{"TunePC", "0"}, {"RunMonitor", "True"}, {"TuneScrSvr", "True"}});
+  // No clock, no message, no notice: nothing but the backdrop is drawn.
+  SeedStore({{"TunePC", "0"}, {"RunMonitor", "True"}, {"TuneScrSvr", "True"}, {"Clock", "0"}, {"ShowMessage", "0"}});
   Form1& f = Load();
   display.ClearCalls();
   f.Scene = 0;  // runs no scene
