@@ -1,0 +1,141 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "scene/scenes.h"
+#include "scene_host/form_fixture.h"
+
+namespace gs {
+namespace {
+
+using gs::testing::FormTest;
+
+class SceneTest : public FormTest {
+ protected:
+  Form1& Ready() {
+    SeedStore({{"TunePC", "0"}, {"RunMonitor", "True"}, {"TuneScrSvr", "True"}, {"Clock", "0"}, {"ShowMessage", "0"}});
+    store.Save(kAppName, "Sound", "SoundTurkey", "1");
+    store.Save(kAppName, "Sound", "SoundGuns", "1");
+    store.Save(kAppName, "Sound", "SoundCow", "1");
+    Form1& f = Load();
+    display.ClearCalls();
+    audio.ClearCalls();
+    return f;
+  }
+  std::string Drawn(int32_t id) const { return "DrawSprite(" + std::to_string(id) + ")"; }
+  int Plays(int32_t snd) const { return audio.CountCalls("PlaySound(" + std::to_string(snd) + ","); }
+};
+
+TEST_F(SceneTest, CannonShowsFramesOneToThreeThenStaysDisarmed) {
+  Form1& f = Ready();
+  f.Scene = 2;
+  f.Scene2Ticks = 24;
+  std::vector<int32_t> drawnFrames;
+  for (int i = 0; i < 6; ++i) {
+    drawnFrames.push_back(display.GetSpriteFrame(f.hCannon));
+    Scene2(f);
+  }
+  EXPECT_EQ(drawnFrames, (std::vector<int32_t>{1, 2, 3, 1, 1, 1}));
+  EXPECT_FALSE(f.CannonArmed);
+  EXPECT_EQ(Plays(f.sndGunBig), 3);
+  f.Scene2Ticks = 26;
+  Scene2(f);
+  EXPECT_TRUE(f.CannonArmed);
+}
+
+TEST_F(SceneTest, GunHolesAppearOneByOneFromHalfTickFiftySix) {
+  Form1& f = Ready();
+  f.Scene = 3;
+  f.Scene3Ticks = 28;
+  struct Row {
+    int16_t h;
+    int holes;
+  };
+  for (Row r : {Row{55, 0}, Row{56, 1}, Row{57, 2}, Row{58, 3}}) {
+    display.ClearCalls();
+    f.HoleTicks = r.h;
+    Scene3(f);
+    int holes = display.CountCalls(Drawn(f.hGunHole1)) + display.CountCalls(Drawn(f.hGunHole2)) +
+                display.CountCalls(Drawn(f.hGunHole3));
+    EXPECT_EQ(holes, r.holes) << "HoleTicks " << r.h;
+  }
+}
+
+TEST_F(SceneTest, PilgrimWalksUpToExactly318AndStillMovesOnThatFrame) {
+  Form1& f = Ready();
+  f.Scene = 4;
+  int frames = 0;
+  while (f.Scene4Step == 1 && frames < 200) {
+    Scene4(f);
+    ++frames;
+  }
+  EXPECT_EQ(frames, 95);
+  EXPECT_EQ(display.GetSpriteY(f.hPilgrimA), 315);
+  EXPECT_EQ(display.GetSpriteFrame(f.hPilgrimA), 3);
+  EXPECT_EQ(f.StepTicks, 0);
+}
+
+TEST_F(SceneTest, LaterShowsWipeInOneFrameAndScene8EndsInBlackWithAReset) {
+  Form1& f = Ready();
+  display.SetSpriteX(f.hVertBarL, 402);
+  f.Scene = 7;
+  f.StepTicks = 8;
+  Scene7(f);
+  EXPECT_EQ(f.Scene, 8);
+  EXPECT_FALSE(f.ShowBackdrop);
+  f.CowPlaying = false;
+  f.StepTicks = 7;
+  display.ClearCalls();
+  Scene8(f);
+  EXPECT_EQ(display.calls().front(), "ClearFrame(0)");
+  EXPECT_EQ(f.Scene, 1);
+  EXPECT_TRUE(f.ShowBackdrop);
+  EXPECT_EQ(display.GetSpriteX(f.hTC01), 800);
+}
+
+TEST_F(SceneTest, OverlayTextsAndFontSizes) {
+  SeedStore({{"TunePC", "6"}, {"Clock", "1"}, {"ShowMessage", "1"}, {"FontSize", "not a number"},
+             {"FontSizeMsg", "12.5"}, {"Message", "Hello"}, {"RunMonitor", "False"}, {"TuneScrSvr", "True"}});
+  Form1& f = Load();
+  f.NoticeSecondsLeft = 7;
+  display.ClearCalls();
+  DrawOverlays(f);
+  EXPECT_THAT(display.calls(), ::testing::Contains("SetTextFont(\"Arial\",24,1,False,False,False)"));
+  EXPECT_THAT(display.calls(), ::testing::Contains("SetTextFont(\"Arial\",12,1,False,False,False)"));
+  EXPECT_THAT(display.calls(), ::testing::Contains("DrawText(\"Hello\",1,568,65535)"));
+  EXPECT_THAT(display.calls(),
+              ::testing::Contains("DrawText(\"2 of 2 Messages. These messages will only be displayed one time\",150,225,0)"));
+  EXPECT_THAT(display.calls(),
+              ::testing::Contains("DrawText(\"This graphic will disappear in: 7 seconds\",150,235,65280)"));
+  EXPECT_EQ(display.calls().back(), Drawn(f.hMonitorNotice));
+  f.FontSize = "99999";
+  display.ClearCalls();
+  DrawOverlays(f);
+  EXPECT_THAT(display.calls(), ::testing::Contains("SetTextFont(\"Arial\",200,1,False,False,False)"));
+}
+
+TEST_F(SceneTest, TheShowPlaysEightScenesInOrderAndStartsAgain) {
+  SeedStore({{"TunePC", "6"}, {"RunMonitor", "True"}, {"TuneScrSvr", "True"}, {"Clock", "0"}, {"ShowMessage", "0"}});
+  Form1& f = Load();
+  display.logQueries = false;
+  std::vector<int> order;
+  int16_t last = 0;
+  double secondShowStart = 0;
+  for (int i = 0; i < 60 * 450; ++i) {
+    RunFor(1.0 / 60);
+    display.ClearCalls();
+    audio.ClearCalls();
+    if (f.Scene != last) {
+      last = f.Scene;
+      order.push_back(last);
+      if (order.size() == 9) secondShowStart = clock.MonotonicUs() / 1e6;
+    }
+  }
+  ASSERT_GE(order.size(), 16u);
+  EXPECT_EQ(std::vector<int>(order.begin(), order.begin() + 16),
+            (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 1, 2, 3, 4, 5, 6, 7, 8}));
+  EXPECT_GT(secondShowStart, 180);
+  EXPECT_LT(secondShowStart, 240);
+}
+
+}  // namespace
+}  // namespace gs
