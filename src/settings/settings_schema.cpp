@@ -35,19 +35,19 @@ constexpr std::array<SettingSpec, 17> kSchema{{
 std::span<const SettingSpec> SettingsSchema() { return kSchema; }
 
 const SettingSpec* FindSetting(std::string_view key) {
-  for (const SettingSpec& spec : kSchema)
-    if (SameName(spec.key, key)) return &spec;
+  for (const SettingSpec& setting : kSchema)
+    if (SameName(setting.key, key)) return &setting;
   return nullptr;
 }
 
 std::string GetSetting(SettingsStore& store, std::string_view key) {
-  const SettingSpec* spec = FindSetting(key);
-  if (!spec) return {};
-  return store.Get(kAppName, spec->section, spec->key, spec->readDefault);
+  const SettingSpec* setting = FindSetting(key);
+  if (!setting) return {};
+  return store.Get(kAppName, setting->section, setting->key, setting->readDefault);
 }
 
 void SetRegistry(SettingsStore& store) {
-  for (const SettingSpec& spec : kSchema) store.Save(kAppName, spec.section, spec.key, spec.firstRunValue);
+  for (const SettingSpec& setting : kSchema) store.Save(kAppName, setting.section, setting.key, setting.firstRunValue);
 }
 
 bool ApplyFirstRunRule(SettingsStore& store) {
