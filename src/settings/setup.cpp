@@ -57,6 +57,17 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
   return label;
 }
 
+// A box that follows a caption on the same row moves right when the caption
+// had to grow, and its frame widens with it, so the box never covers text.
+void KeepRightOf(QWidget* box, const QWidget* caption) {
+  const int left = caption->geometry().right() + 3;
+  if (box->x() >= left) return;
+  box->move(left, box->y());
+  QWidget* frame = box->parentWidget();
+  if (frame && box->geometry().right() + 6 > frame->width())
+    frame->resize(box->geometry().right() + 7, frame->height());
+}
+
 QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text, QRect rect) {
   auto* box = Place(new QCheckBox(text, parent), name, rect);
   FitText(box);
@@ -108,6 +119,12 @@ Setup::Setup(SettingsStore& store, QString dataDir, QWidget* parent)
   face.setPointSizeF(8.25);
   setFont(face);
   setFixedSize(Twips(0, 0, 7755, 6315).size());
+  // Frame captions sit on the frame's top line, so the controls placed in a
+  // frame keep the room they were laid out with.
+  setStyleSheet(
+      "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+      "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+      " left: 6px; top: 0px; padding: 0px 2px; }");
 
   SSTab1 = Place(new QTabWidget(this), "SSTab1", Twips(60, 45, 7620, 5535));
   auto* settingsPage = new QWidget;
@@ -137,8 +154,9 @@ void Setup::BuildSettingsTab(QWidget* page) {
   auto* Frame24 = MakeFrame(Picture5, "Frame24", "Clock", Twips(4035, 555, 2985, 615));
   chkClock = MakeCheckBox(Frame24, "chkClock", "Show Clock", Twips(120, 240, 1215, 255));
   chkClock->setToolTip("Show or Remove Clock");
-  MakeLabel(Frame24, "Label4", "Font Size: ", Twips(1515, 270, 855, 255));
+  QLabel* clockSize = MakeLabel(Frame24, "Label4", "Font Size: ", Twips(1515, 270, 855, 255));
   txtFontSize = MakeTextBox(Frame24, "txtFontSize", Twips(2370, 225, 495, 285));
+  KeepRightOf(txtFontSize, clockSize);
   txtFontSize->setToolTip("Type size of font for clock");
 
   auto* Frame23 = MakeFrame(Picture5, "Frame23", "Mouse Sensitivity", Twips(90, 1710, 7050, 855));
@@ -152,8 +170,9 @@ void Setup::BuildSettingsTab(QWidget* page) {
 
   auto* Frame5 = MakeFrame(Picture5, "Frame5", "Show Message", Twips(135, 2895, 6990, 1335));
   chkShowMessage = MakeCheckBox(Frame5, "chkShowMessage", "Show Message", Twips(120, 240, 1095, 375));
-  MakeLabel(Frame5, "Label8", "Font Size:", Twips(2970, 510, 735, 255));
+  QLabel* messageSize = MakeLabel(Frame5, "Label8", "Font Size:", Twips(2970, 510, 735, 255));
   txtFontSizeMsg = MakeTextBox(Frame5, "txtFontSizeMsg", Twips(3720, 495, 495, 285));
+  KeepRightOf(txtFontSizeMsg, messageSize);
   MakeLabel(Frame5, "Label7", "Type your message below:", Twips(120, 720, 1815, 255));
   txtMessage = MakeTextBox(Frame5, "txtMessage", Twips(120, 960, 6690, 285));
 
