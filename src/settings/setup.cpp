@@ -120,8 +120,11 @@ Setup::Setup(SettingsStore& store, QString dataDir, QWidget* parent)
   setFont(face);
   setFixedSize(Twips(0, 0, 7755, 6315).size());
   // Frame captions sit on the frame's top line, so the controls placed in a
-  // frame keep the room they were laid out with.
+  // frame keep the room they were laid out with. The face is restated because
+  // a style sheet replaces the font the widgets would inherit.
   setStyleSheet(
+      "QWidget { font-family: \"Liberation Sans\"; font-size: 8.25pt; }"
+      "#txtTunePC { font-size: 9.75pt; font-weight: bold; }"
       "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
       "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
       " left: 6px; top: 0px; padding: 0px 2px; }");
