@@ -96,6 +96,50 @@ TEST_F(HeadlessDisplay, MissingCorruptAndEmptyFramesDrawNothing) {
   EXPECT_EQ(Pixel(0, 0), kBlue565);
 }
 
+// A clear under a full-screen opaque picture may be skipped, but never one
+// that something else lets show through.
+TEST_F(HeadlessDisplay, ClearShowsWhereverTheNextDrawsLeaveItVisible) {
+  std::string full = WriteBmp(dir, "full.bmp", 800, 600, {255, 0, 0, 255}, true);
+  std::string small = WriteBmp(dir, "small.bmp", 20, 20, {255, 0, 0, 255}, false);
+  int32_t opaqueFull = Sprite(full, kKeyOpaque, 0, 0);
+  int32_t keyedFull = Sprite(full, kKeyTransparent, 0, 0);
+  int32_t shifted = Sprite(full, kKeyOpaque, 1, 0);
+  int32_t opaqueSmall = Sprite(small, kKeyOpaque, 0, 0);
+  struct Case {
+    std::vector<int32_t> draws;
+    uint16_t atCentre, atRightEdge, atLeftEdge;
+  } cases[] = {
+      {{opaqueFull}, 0xF81F, kRed565, kRed565},  // opaque: its magenta is drawn
+      {{keyedFull}, kBlue565, kRed565, kRed565},
+      {{shifted}, 0xF81F, kRed565, kBlue565},
+      {{opaqueSmall}, kBlue565, kBlue565, kBlue565},
+      {{}, kBlue565, kBlue565, kBlue565},
+  };
+  for (const Case& c : cases) {
+    d.ClearFrame(Rgb(0, 255, 0));
+    d.DrawSprite(opaqueFull);  // fills the frame with something else first
+    d.ClearFrame(Rgb(0, 0, 255));
+    for (int32_t s : c.draws) d.DrawSprite(s);
+    EXPECT_EQ(Pixel(400, 300), c.atCentre);
+    EXPECT_EQ(Pixel(799, 300), c.atRightEdge);
+    EXPECT_EQ(Pixel(0, 599), c.atLeftEdge);
+  }
+  // Text on a pending clear sits on the clear colour, in its exact ink.
+  d.ClearFrame(Rgb(0, 0, 255));
+  d.SetTextFont("Arial", 40, 1, false, false, false);
+  d.DrawText("WWW", 0, 0, Rgb(255, 0, 0));
+  int ink = 0, other = 0;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 120; ++x) {
+      const uint16_t p = Pixel(x, y);
+      ink += p == kRed565;
+      other += p != kRed565 && p != kBlue565;
+    }
+  EXPECT_GT(ink, 100);
+  EXPECT_EQ(other, 0);
+  EXPECT_EQ(Pixel(799, 599), kBlue565);
+}
+
 TEST_F(HeadlessDisplay, ColoursQuantiseToRgb565) {
   d.ClearFrame(Rgb(41, 118, 14));
   EXPECT_EQ(Pixel(5, 5), (41 >> 3) << 11 | (118 >> 2) << 5 | (14 >> 3));

@@ -70,7 +70,14 @@ SdlDisplay::~SdlDisplay() {
   }
 }
 
+void SdlDisplay::ApplyPendingClear() const {
+  if (!clearPending_) return;
+  clearPending_ = false;
+  SDL_FillRect(compose_.get(), nullptr, clearPixel_);
+}
+
 const uint16_t* SdlDisplay::ComposedPixels() const {
+  if (compose_) ApplyPendingClear();
   return compose_ ? static_cast<const uint16_t*>(compose_->pixels) : nullptr;
 }
 
@@ -78,6 +85,7 @@ int SdlDisplay::ComposedPitchBytes() const { return compose_ ? compose_->pitch :
 
 bool SdlDisplay::WriteComposedPng(const std::string& path) const {
   if (!compose_) return false;
+  ApplyPendingClear();
   cairo_surface_t* img = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kW, kH);
   if (cairo_surface_status(img) != CAIRO_STATUS_SUCCESS) return false;
   cairo_surface_flush(img);
@@ -174,6 +182,9 @@ void SdlDisplay::DrawSprite(int32_t id) {
   if (fr == sp->second.end()) return;
   SDL_Surface* pic = fr->second.get();
   if (s->x >= kW || s->y >= kH || s->x + pic->w <= 0 || s->y + pic->h <= 0) return;
+  const bool coversFrame = s->x <= 0 && s->y <= 0 && s->x + pic->w >= kW && s->y + pic->h >= kH;
+  if (!(coversFrame && !SDL_HasColorKey(pic))) ApplyPendingClear();
+  clearPending_ = false;
   SDL_Rect dst{s->x, s->y, pic->w, pic->h};
   SDL_BlitSurface(pic, nullptr, compose_.get(), &dst);
 }
@@ -181,7 +192,8 @@ void SdlDisplay::DrawSprite(int32_t id) {
 void SdlDisplay::ClearFrame(int32_t colour) {
   if (!compose_) return;
   SDL_Color c = ToSdlColour(colour);
-  SDL_FillRect(compose_.get(), nullptr, SDL_MapRGB(compose_->format, c.r, c.g, c.b));
+  clearPixel_ = SDL_MapRGB(compose_->format, c.r, c.g, c.b);
+  clearPending_ = true;
 }
 
 TTF_Font* SdlDisplay::FontFor(const std::string& face, int pixelSize) {
@@ -209,8 +221,23 @@ SDL_Surface* SdlDisplay::RenderedText(const std::string& text, int32_t colour) {
   if (it != textCache_.end()) return it->second.get();
   // Solid (not anti-aliased) text, so that drawing it again on every frame
   // without clearing looks exactly like drawing it once.
-  SDL_Surface* s = TTF_RenderUTF8_Solid(font_, text.c_str(), ToSdlColour(colour));
+  Surface solid(TTF_RenderUTF8_Solid(font_, text.c_str(), ToSdlColour(colour)));
+  if (!solid) return nullptr;
+  // Held in the frame's own format with the background keyed out, so each
+  // draw is a plain keyed copy without a palette lookup. The key is the
+  // complement of the ink, so the two can never be the same pixel value.
+  SDL_Color ink = ToSdlColour(colour);
+  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, solid->w, solid->h, 16, SDL_PIXELFORMAT_RGB565);
   if (!s) return nullptr;
+  const auto inkPixel = static_cast<uint16_t>(SDL_MapRGB(s->format, ink.r, ink.g, ink.b));
+  const auto keyPixel = static_cast<uint16_t>(~inkPixel);
+  for (int y = 0; y < solid->h; ++y) {
+    const auto* in = static_cast<const uint8_t*>(solid->pixels) + static_cast<size_t>(y) * solid->pitch;
+    auto* out = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch);
+    for (int x = 0; x < solid->w; ++x) out[x] = in[x] ? inkPixel : keyPixel;
+  }
+  SDL_SetColorKey(s, SDL_TRUE, keyPixel);
+  SDL_SetSurfaceRLE(s, 1);
   if (textCache_.size() >= kTextCacheSize) {
     textCache_.erase(textOrder_.front());
     textOrder_.pop_front();
@@ -225,6 +252,7 @@ void SdlDisplay::DrawText(const std::string& text, int32_t x, int32_t y, int32_t
   if (clean.empty()) return;
   SDL_Surface* s = RenderedText(clean, colour);
   if (!s || x >= kW || y >= kH) return;
+  ApplyPendingClear();
   SDL_Rect dst{x, y, s->w, s->h};
   SDL_BlitSurface(s, nullptr, compose_.get(), &dst);
 }
@@ -232,6 +260,7 @@ void SdlDisplay::DrawText(const std::string& text, int32_t x, int32_t y, int32_t
 void SdlDisplay::PresentFrame() {
   if (!open_ || options_.headless || !presented_ || !wide_) return;
   // Only what changed since the last present is converted, scaled and sent.
+  ApplyPendingClear();
   const int pitch = compose_->pitch;
   const uint8_t* now = static_cast<const uint8_t*>(compose_->pixels);
   uint8_t* was = static_cast<uint8_t*>(presented_->pixels);

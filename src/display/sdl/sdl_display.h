@@ -90,6 +90,9 @@ class SdlDisplay : public Display, private EventSource {
   void PresentTo(Window& w, const SDL_Rect& changed, bool full);
   TTF_Font* FontFor(const std::string& face, int pixelSize);
   SDL_Surface* RenderedText(const std::string& text, int32_t colour);
+  // A clear is held back until something needs the pixels under it, so that
+  // a clear followed by a full-screen opaque picture costs one copy, not two.
+  void ApplyPendingClear() const;
 
   const Clock& clock_;
   Options options_;
@@ -109,6 +112,8 @@ class SdlDisplay : public Display, private EventSource {
   bool open_ = false;
   bool everPresented_ = false;
   int64_t inputQuietUntilUs_ = 0;
+  mutable bool clearPending_ = false;
+  uint32_t clearPixel_ = 0;
 };
 
 }  // namespace gs
