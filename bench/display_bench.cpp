@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <algorithm>
 #include <vector>
 
 #include "display/sdl/sdl_display.h"
@@ -105,6 +106,46 @@ void BM_Present(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Present)->Arg(0)->Arg(1)->Arg(2);
+
+// The road not taken: SDL's renderer (here Mesa's llvmpipe without a GPU),
+// uploading the whole frame to a streaming texture and scaling it to the
+// screen, for comparison with the window-surface path above. 0: the default
+// renderer, 1: the "software" renderer.
+void BM_PresentThroughRenderer(benchmark::State& state) {
+  if (!std::getenv("DISPLAY") || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    state.SkipWithError("no X display");
+    return;
+  }
+  SDL_SetHint(SDL_HINT_RENDER_DRIVER, state.range(0) == 1 ? "software" : "");
+  SDL_Window* w = SDL_CreateWindow("bench", 0, 0, 0, 0, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  SDL_Renderer* r = w ? SDL_CreateRenderer(w, -1, 0) : nullptr;
+  SDL_Texture* t = r ? SDL_CreateTexture(r, SDL_PIXELFORMAT_XRGB8888, SDL_TEXTUREACCESS_STREAMING, 800, 600) : nullptr;
+  if (!t) {
+    state.SkipWithError(SDL_GetError());
+  } else {
+    std::vector<uint32_t> frame(800 * 600);
+    int i = 0;
+    for (auto _ : state) {
+      std::fill(frame.begin(), frame.end(), (++i % 2) ? 0xFF0000u : 0x0000FFu);
+      SDL_UpdateTexture(t, nullptr, frame.data(), 800 * 4);
+      int ww = 0, wh = 0;
+      SDL_GetRendererOutputSize(r, &ww, &wh);
+      const int h = wh, wd = h * 4 / 3;
+      SDL_Rect dst{(ww - wd) / 2, 0, wd, h};
+      SDL_RenderClear(r);
+      SDL_RenderCopy(r, t, nullptr, &dst);
+      SDL_RenderPresent(r);
+    }
+    SDL_RendererInfo info{};
+    SDL_GetRendererInfo(r, &info);
+    state.SetLabel(info.name ? info.name : "?");
+  }
+  if (t) SDL_DestroyTexture(t);
+  if (r) SDL_DestroyRenderer(r);
+  if (w) SDL_DestroyWindow(w);
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+BENCHMARK(BM_PresentThroughRenderer)->Arg(0)->Arg(1)->UseRealTime();
 
 }  // namespace
 }  // namespace gs
