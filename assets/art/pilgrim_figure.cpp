@@ -98,6 +98,9 @@ ArmPath ArmFor(PilgrimArm a, bool front) {
       case PilgrimArm::kAim: return {{25, -63}, {36, -70}};
       case PilgrimArm::kWave: return {{25, -58}, {27, -80}};
       case PilgrimArm::kHip: return {{23, -46}, {13, -40}};
+      case PilgrimArm::kPush: return {{29, -60}, {24, -47}};
+      case PilgrimArm::kChin: return {{17, -46}, {5, -62}};
+      case PilgrimArm::kShade: return {{22, -62}, {7, -84}};
     }
   }
   switch (a) {
@@ -108,6 +111,9 @@ ArmPath ArmFor(PilgrimArm a, bool front) {
     case PilgrimArm::kAim: return {{12, -58}, {26, -60}};
     case PilgrimArm::kWave: return {{14, -57}, {16, -79}};
     case PilgrimArm::kHip: return {{-9, -46}, {-4, -38}};
+    case PilgrimArm::kPush: return {{10, -66}, {16, -50}};
+    case PilgrimArm::kChin: return {{15, -46}, {12, -63}};
+    case PilgrimArm::kShade: return {{15, -64}, {13, -84}};
   }
   return {{2, -44}, {4, -33}};
 }
@@ -428,9 +434,14 @@ void DrawPilgrim(cairo_t* cr, double x, double y, double scale, const PilgrimPos
   const double knee = std::clamp(pose.kneeUp, 0.0, 1.0);
   const double stride = std::clamp(pose.stride, -1.0, 1.0);
   const double hipY = kHipY + kSink * crouch + 12 * tuck * 0.3;
-  cairo_matrix_t legs, upper;
-  SetUpFrame(&legs, x, y, scale, pose, false);
-  SetUpFrame(&upper, x, y, scale, pose, true);
+  // The frames are built on whatever transform the caller has set up, so a
+  // picture may turn or move the whole figure (e.g. lying on the ground).
+  cairo_matrix_t base, legsOwn, upperOwn, legs, upper;
+  cairo_get_matrix(cr, &base);
+  SetUpFrame(&legsOwn, x, y, scale, pose, false);
+  SetUpFrame(&upperOwn, x, y, scale, pose, true);
+  cairo_matrix_multiply(&legs, &legsOwn, &base);
+  cairo_matrix_multiply(&upper, &upperOwn, &base);
   cairo_save(cr);
 
   // Legs, in the frame of the foot line.

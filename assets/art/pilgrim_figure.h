@@ -21,6 +21,9 @@ enum class PilgrimArm {
   kAim,      // out in front at shoulder height, pointing
   kWave,     // forearm up beside the head
   kHip,      // fist on the hip
+  kPush,     // hands pressing down at the waist, elbows up: pushing up off a ledge
+  kShade,    // hand at the brim, shading his eyes to look far
+  kChin,     // hand under the chin, thinking
 };
 
 // What he holds; anything but kNothing takes over both arms (profile only).
