@@ -445,11 +445,11 @@ void DrawPilgrim(cairo_t* cr, double x, double y, double scale, const PilgrimPos
   cairo_save(cr);
 
   // Legs, in the frame of the foot line.
-  struct LegSpec {
+  struct LegPlan {
     Point hip, ankle, bend;
     bool far;
   };
-  LegSpec nearLeg{}, farLeg{};
+  LegPlan nearLeg{}, farLeg{};
   if (front) {
     // Front view: the lifted foot rises and tucks in a little.
     const double liftR = std::max(0.0, stride) * 9 + tuck * 12, liftL = std::max(0.0, -stride) * 9 + tuck * 12;
@@ -461,7 +461,7 @@ void DrawPilgrim(cairo_t* cr, double x, double y, double scale, const PilgrimPos
     nearLeg = {{1.5, hipY}, {sx + knee * 8 + tuck * 4, -4 - std::max(0.0, -stride) * 4 - knee * 15 - tuck * 12}, {1, 0}, false};
     farLeg = {{-2.5, hipY}, {-sx - 2 + tuck * 2, -4 - std::max(0.0, stride) * 4 - tuck * 10}, {1, 0}, true};
   }
-  auto drawLeg = [&](const LegSpec& l) {
+  auto drawLeg = [&](const LegPlan& l) {
     cairo_save(cr);
     cairo_set_matrix(cr, &legs);
     Leg(c, l.hip, l.ankle, l.bend, front, l.far);
