@@ -541,3 +541,15 @@ void AddScene(PictureList& out) {
 const PictureGroup kScene(AddScene);
 
 }  // namespace
+
+namespace art {
+
+// The same turkey, wearing the pilgrim's hat, for the walk back with the cow
+// and the closing picture (walker_and_final.cpp).
+void DrawHatTurkey(cairo_t* cr, double cx, double footY, bool facingRight, double stride, double lean, double wings,
+                   bool beakOpen) {
+  Turkey(cr, cx, footY,
+         {.facingRight = facingRight, .lean = lean, .wings = wings, .stride = stride, .beakOpen = beakOpen, .hat = true});
+}
+
+}  // namespace art
