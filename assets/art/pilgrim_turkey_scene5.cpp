@@ -23,7 +23,7 @@ constexpr double kPilgrimX = 352;    // standing pilgrim's box (centre 394)
 constexpr double kTurkeyCx = 528;    // turkey standing to his right
 constexpr double kLieFeetX = 484;    // lying on his back: feet here, head left
 constexpr double kLieY = 511;        // ... his body's middle line
-constexpr double kBellyX = 432, kBellyY = 490;  // top of his belly when lying
+constexpr double kBellyX = 446, kBellyY = 499;  // top of his belly when lying
 
 struct Spot {
   int x, y, w, h;
@@ -79,6 +79,7 @@ struct TurkeyLook {
 };
 
 const Colour kTurkeyHead = Rgb255(232, 206, 190);
+constexpr double kTurkeyScale = 0.85;  // a head shorter than the pilgrim
 
 // Facing right around its own foot point (0, 0), about 96 px tall. Returns
 // nothing; the head's place for extras comes from TurkeyHead.
@@ -208,7 +209,7 @@ void TurkeyLocal(cairo_t* cr, const TurkeyLook& t) {
 void Turkey(cairo_t* cr, double cx, double footY, const TurkeyLook& t) {
   cairo_save(cr);
   cairo_translate(cr, cx, footY - t.lift);
-  if (!t.facingRight) cairo_scale(cr, -1, 1);
+  cairo_scale(cr, t.facingRight ? kTurkeyScale : -kTurkeyScale, kTurkeyScale);
   TurkeyLocal(cr, t);
   cairo_restore(cr);
 }
@@ -216,7 +217,7 @@ void Turkey(cairo_t* cr, double cx, double footY, const TurkeyLook& t) {
 // Where the turkey's head is, in screen coordinates.
 Point TurkeyHead(double cx, double footY, const TurkeyLook& t) {
   const Point h = TurkeyHeadLocal(t);
-  return {cx + (t.facingRight ? h.x : -h.x), footY - t.lift + h.y};
+  return {cx + (t.facingRight ? h.x : -h.x) * kTurkeyScale, footY - t.lift + h.y * kTurkeyScale};
 }
 
 // --- Extras ---------------------------------------------------------------
@@ -500,9 +501,9 @@ void AddScene(PictureList& out) {
     double lift, crouch, wings, squash;
   };
   const Bounce bounces[] = {{"P&T18", 0, 0.7, 0.3, 0.88},
-                            {"P&T19", 14, 0, 0.7, 1.0},
-                            {"P&T20", 26, 0, 1.0, 1.0},
-                            {"P&T21", 12, 0.2, 0.6, 1.0},
+                            {"P&T19", 20, 0, 0.7, 1.0},
+                            {"P&T20", 40, 0, 1.0, 1.0},
+                            {"P&T21", 18, 0.2, 0.6, 1.0},
                             {"P&T22", 0, 1.0, 0.2, 0.84}};
   for (const Bounce& b : bounces) {
     Add(out, b.name, kPT18, [flat, b](cairo_t* cr) {
