@@ -103,7 +103,7 @@ void TailFan(cairo_t* cr, const Look& k, const TurkeyPose& p) {
   const double px = 104 - 6 * f, py = 104 - 4 * f;
   constexpr int kN = 9;
   // Plucking takes feathers out in a scattered order, keeping at least two.
-  const int keep = kN - static_cast<int>(std::round(std::clamp(p.plucked, 0.0, 1.0) * (kN - 2)));
+  const int keep = kN - static_cast<int>(std::round(std::clamp(std::max(p.plucked, p.tailLost), 0.0, 1.0) * (kN - 2)));
   // Outer feathers first so the middle ones lie on top.
   const int order[kN] = {0, 8, 1, 7, 2, 6, 3, 5, 4};
   const int pluckOrder[kN] = {4, 1, 7, 2, 6, 0, 8, 3, 5};

@@ -52,6 +52,7 @@ struct TurkeyPose {
   double ruffled = 0;   // 0..1 feathers sticking out every which way
   double plucked = 0;   // 0..1 feathers gone, pink goose skin showing
   double sooty = 0;     // 0..1 blackened by a blast (eyes stay white)
+  double tailLost = 0;  // 0..1 tail feathers shot away, body left as it is
 };
 
 void DrawTurkey(cairo_t* cr, double x, double y, double scale, const TurkeyPose& pose);
