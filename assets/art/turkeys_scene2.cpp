@@ -78,9 +78,13 @@ void Burst(cairo_t* cr, double x, double y, double r, Colour outer, Colour inner
   Fill(cr, inner);
 }
 
+// A small cloud of three overlapping puffs.
 void SmokePuff(cairo_t* cr, double x, double y, double r) {
-  Ellipse(cr, x, y, r * 1.2, r);
-  FillShaded(cr, kSmoke, 2, 3, 1.5);
+  const Point at[] = {{-0.7, 0.2}, {0.7, 0.25}, {0, -0.35}};
+  for (const Point& p : at) {
+    Ellipse(cr, x + p.x * r, y + p.y * r, r * 0.85, r * 0.75);
+    FillShaded(cr, kSmoke, 2, 3, 1.5);
+  }
 }
 
 // A pellet zipping past toward the upper left, with speed lines behind it.
@@ -385,10 +389,12 @@ void Pictures(PictureList& out) {
   };
 
   // Strutting in the doorway while the gun takes aim: head bob back and forth.
-  for (auto [name, bob] : {std::pair{"T2-01", -0.6}, {"T2-02", 0.0}, {"T2-03", 0.6}}) {
+  for (auto [name, bob] : {std::pair{"T2-01", -0.9}, {"T2-02", 0.0}, {"T2-03", 0.9}}) {
     add(name, [bob](cairo_t* cr) {
       Act a = Standing();
       a.headBob = bob;
+      a.headTilt = 0.12 * bob;
+      a.tilt = 0.03 * bob;
       a.smile = true;
       DrawBird(cr, a);
     });
@@ -569,8 +575,9 @@ void Pictures(PictureList& out) {
   }
   // Second blast: thrown up and back toward the shack.
   add("T2-24", [](cairo_t* cr) {
-    Burst(cr, 150, 180, 40, kFlashOrange, kFlashYellow);
+    Burst(cr, 170, 190, 40, kFlashOrange, kFlashYellow);
     Act a = Standing();
+    a.x = kFeet + 20;
     a.y = kGround - 36;
     a.plucked = true;
     a.airborne = true;
@@ -589,16 +596,22 @@ void Pictures(PictureList& out) {
     a.scale = 0.75;
     a.plucked = true;
     a.airborne = true;
-    a.tilt = -1.3;
+    a.tilt = -0.95;
     a.eyes = Eyes::kWide;
     a.beak = 1;
     a.wings = Wings::kSpread;
     DrawBird(cr, a);
-    for (int i = 0; i < 3; ++i) Line(cr, 60 + i * 10, 190 + i * 14, 100 + i * 10, 170 + i * 14, kOutline, 2);
+    // Speed lines trail back down toward the cannon.
+    for (int i = 0; i < 3; ++i) Line(cr, 150 + i * 14, 200 + i * 6, 190 + i * 14, 232 + i * 6, kOutline, 2);
   });
   // Slams into the shack wall.
   add("T2-26", [](cairo_t* cr) {
-    Burst(cr, 168, 78, 62, kWhite, kFlashYellow);
+    // Cracks run out across the boards from the impact.
+    for (auto [dx, dy] : {std::pair{-70.0, -30.0}, {-60.0, 40.0}, {56.0, -44.0}, {60.0, 36.0}, {0.0, 70.0}}) {
+      Curve(cr, {{168, 78}, {168 + dx * 0.5 + dy * 0.1, 78 + dy * 0.5 - dx * 0.1}, {168 + dx, 78 + dy}});
+      Stroke(cr, kOutline, 2.2);
+    }
+    Burst(cr, 168, 78, 56, kWhite, kFlashYellow);
     Act a = Standing();
     a.x = 168;
     a.y = 160;
@@ -635,7 +648,7 @@ void Pictures(PictureList& out) {
 void Final(PictureList& out) {
   out.push_back({"T2-28", 200, 240, true, [](cairo_t* cr) {
                    Act a;
-                   a.x = 70;
+                   a.x = 96;
                    a.y = kGround - 10;
                    a.plucked = true;
                    a.sitting = true;
