@@ -6,7 +6,7 @@ set -u
 screen=${GS_XVFB_SCREEN:-1920x1080x24}
 fifo=$(mktemp -u)
 mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp +extension RANDR 3>"$fifo" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset +extension RANDR 3>"$fifo" >/dev/null 2>&1 &
 xpid=$!
 read -r -t 20 num <"$fifo"
 rm -f "$fifo"

@@ -1,0 +1,68 @@
+// The whole first show (212 s of simulated time) composed headless with the
+// real display layer and the build's pictures: how many frames a second of
+// CPU buys, and how much of that the scene frames take.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "display/sdl/sdl_display.h"
+#include "platform/clock.h"
+#include "platform/event_loop.h"
+#include "scene_host/form1.h"
+#include "scene_host/form_platform.h"
+#include "settings/memory_settings_store.h"
+#include "startup/silent_audio.h"
+
+namespace gs {
+namespace {
+
+class NoDesktop : public FormPlatform {
+ public:
+  void ShowPointer(bool) override {}
+  void SetSaverRunning(bool) override {}
+  void ShowErrorBox(const std::string&, const std::string&) override {}
+  void DestroyOtherWindows() override {}
+};
+
+constexpr int64_t kShowUs = 212'017'000;
+
+// Arguments: TunePC (6 is the first-run value; 0 makes every frame a scene
+// frame) and whether the clock and the message are drawn.
+void BM_WholeShow(benchmark::State& state) {
+  int64_t frames = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    MemorySettingsStore store;
+    store.Save("Gobbleshot1", "Startup", "SetReg", "2");
+    store.Save("Gobbleshot1", "System", "TunePC", std::to_string(state.range(0)));
+    store.Save("Gobbleshot1", "System", "Clock", state.range(1) ? "1" : "0");
+    store.Save("Gobbleshot1", "System", "ShowMessage", state.range(1) ? "1" : "0");
+    store.Save("Gobbleshot1", "System", "Message", "Place a message here or turn off");
+    store.Save("Gobbleshot1", "System", "FontSize", "24");
+    store.Save("Gobbleshot1", "System", "FontSizeMsg", "16");
+    store.Save("Gobbleshot1", "System", "TuneScrSvr", "True");
+    store.Save("Gobbleshot1", "System", "RunMonitor", "True");
+    SimClock clock;
+    EventLoop loop(clock);
+    NoDesktop desktop;
+    SdlDisplay display(clock, SdlDisplay::Options{true, 0, false, nullptr});
+    SilentAudio audio;
+    Form1 form(display, audio, store, loop, desktop, GS_DATA_DIR "/");
+    form.Form_Load();
+    state.ResumeTiming();
+    loop.RunUntil(clock, kShowUs);
+    frames += kShowUs * 60 / 1'000'000;
+  }
+  state.counters["frames_per_cpu_s"] = benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_WholeShow)
+    ->ArgNames({"TunePC", "overlays"})
+    ->Args({6, 0})
+    ->Args({6, 1})
+    ->Args({0, 0})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace gs
+
+BENCHMARK_MAIN();
