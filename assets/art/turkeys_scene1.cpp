@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "picture.h"
+#include "cartoon_marks.h"
 #include "style.h"
 #include "turkey_figure.h"
 
@@ -32,56 +33,12 @@ void Figure(cairo_t* cr, const TurkeyPose& pose) { DrawTurkey(cr, kFigX, kFigY, 
 
 // --- Extras drawn over or under the figure. -------------------------------
 
-void LooseFeather(cairo_t* cr, double x, double y, double a, double len, Colour c) {
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_rotate(cr, a);
-  Blob(cr, {{0, 0}, {len * 0.35, -len * 0.2}, {len, 0}, {len * 0.35, len * 0.2}});
-  FillShaded(cr, c, 0, 2, 1.4);
-  Line(cr, -len * 0.15, 0, len * 0.85, 0, kOutline, 1.1);
-  cairo_restore(cr);
-}
-
-void Star(cairo_t* cr, double x, double y, double r, Colour c, double turn = 0) {
-  std::vector<Point> p;
-  for (int i = 0; i < 10; ++i) {
-    const double a = turn + i * M_PI / 5 - M_PI / 2;
-    const double rr = i % 2 ? r * 0.42 : r;
-    p.push_back({x + std::cos(a) * rr, y + std::sin(a) * rr});
-  }
-  Polygon(cr, p);
-  FillOutline(cr, c, 1.4);
-}
-
-void SweatDrop(cairo_t* cr, double x, double y, double s = 1) {
-  Blob(cr, {{x, y - 7 * s}, {x + 4 * s, y + 1 * s}, {x, y + 5 * s}, {x - 4 * s, y + 1 * s}});
-  FillOutline(cr, Rgb255(150, 200, 236), 1.3);
-}
-
 // Short strokes radiating from (x, y) between angles a0 and a1: a shock or
 // a bang.
 void Burst(cairo_t* cr, double x, double y, double r0, double r1, double a0, double a1, int n, double w = 2.2) {
   for (int i = 0; i < n; ++i) {
     const double a = a0 + (a1 - a0) * (n == 1 ? 0.5 : i / (n - 1.0));
     Line(cr, x + std::cos(a) * r0, y + std::sin(a) * r0, x + std::cos(a) * r1, y + std::sin(a) * r1, kOutline, w);
-  }
-}
-
-// Paired strokes beside a shaking body.
-void ShakeLines(cairo_t* cr, double x, double y, double h, int side) {
-  for (int i = 0; i < 2; ++i) {
-    const double dx = side * i * 6;
-    Curve(cr, {{x + dx, y}, {x + dx + side * 3, y + h / 2}, {x + dx, y + h}});
-    Stroke(cr, kOutline, 2);
-  }
-}
-
-// Shouting arcs in front of a beak, opening toward dir.
-void ShoutLines(cairo_t* cr, double x, double y, double dir, double size) {
-  for (int i = 1; i <= 3; ++i) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x, y, size * (0.45 + 0.3 * i), dir - 0.45, dir + 0.45);
-    Stroke(cr, kOutline, 2.4);
   }
 }
 

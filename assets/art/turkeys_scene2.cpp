@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "picture.h"
+#include "cartoon_marks.h"
 #include "style.h"
 
 namespace {
@@ -16,52 +17,6 @@ constexpr int kW = 230, kH = 250;
 constexpr double kGround = 245;  // feet of the standing turkey (screen y 445)
 
 // --- Extras drawn over or under the figure. -------------------------------
-
-void Star(cairo_t* cr, double x, double y, double r, Colour c, double turn = 0) {
-  std::vector<Point> p;
-  for (int i = 0; i < 10; ++i) {
-    const double a = turn + i * M_PI / 5 - M_PI / 2;
-    const double rr = i % 2 ? r * 0.42 : r;
-    p.push_back({x + std::cos(a) * rr, y + std::sin(a) * rr});
-  }
-  Polygon(cr, p);
-  FillOutline(cr, c, 1.4);
-}
-
-// A loose feather drifting at angle a (radians, 0 = pointing right).
-void LooseFeather(cairo_t* cr, double x, double y, double a, double len, Colour c) {
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_rotate(cr, a);
-  Blob(cr, {{0, 0}, {len * 0.35, -len * 0.18}, {len, 0}, {len * 0.35, len * 0.18}});
-  FillShaded(cr, c, 0, 2, 1.4);
-  Line(cr, -len * 0.15, 0, len * 0.85, 0, kOutline, 1.1);
-  cairo_restore(cr);
-}
-
-// Three arcs fanning out from a loud beak toward the direction dir.
-void ShoutLines(cairo_t* cr, double x, double y, double dir, double size) {
-  for (int i = 1; i <= 3; ++i) {
-    const double r = size * (0.45 + 0.3 * i);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x, y, r, dir - 0.45, dir + 0.45);
-    Stroke(cr, kOutline, 2.4);
-  }
-}
-
-void SweatDrop(cairo_t* cr, double x, double y, double s = 1) {
-  Blob(cr, {{x, y - 7 * s}, {x + 4 * s, y + 1 * s}, {x, y + 5 * s}, {x - 4 * s, y + 1 * s}});
-  FillOutline(cr, Rgb255(150, 200, 236), 1.3);
-}
-
-// Short paired strokes beside a shaking body.
-void ShakeLines(cairo_t* cr, double x, double y, double h, int side) {
-  for (int i = 0; i < 2; ++i) {
-    const double dx = side * (i * 7);
-    Curve(cr, {{x + dx, y + i * 6}, {x + dx + side * 3, y + h * 0.5 + i * 6}, {x + dx, y + h + i * 6}});
-    Stroke(cr, kOutline, 2);
-  }
-}
 
 // A jagged burst, for hits and crashes.
 void Burst(cairo_t* cr, double x, double y, double r, Colour outer, Colour inner) {
@@ -92,14 +47,6 @@ void Pellet(cairo_t* cr, double x, double y) {
   for (int i = 0; i < 3; ++i) Line(cr, x + 6, y + 2 + i * 2 - 2, x + 24 - i * 4, y + 6 + i * 2 - 2, kOutline, 1.2);
   Ellipse(cr, x, y, 3, 3);
   FillOutline(cr, kSteel, 1.2);
-}
-
-// A "!" or "?" drawn from shapes, standing on (x, y) at the bottom.
-void Exclaim(cairo_t* cr, double x, double y, double s) {
-  Polygon(cr, {{x - 5 * s, y - 34 * s}, {x + 5 * s, y - 34 * s}, {x + 2.5 * s, y - 10 * s}, {x - 2.5 * s, y - 10 * s}});
-  FillOutline(cr, kWattle, 1.6);
-  Ellipse(cr, x, y - 3 * s, 3.6 * s, 3.6 * s);
-  FillOutline(cr, kWattle, 1.6);
 }
 
 }  // namespace

@@ -1,0 +1,23 @@
+#pragma once
+// Small cartoon marks drawn around a figure: stars, loose feathers, sweat,
+// shouts, shakes and an exclamation mark. Shared by the turkey pictures so
+// that one scene's fright looks like another's.
+#include <cairo.h>
+
+#include "style.h"
+
+namespace art {
+
+// A five-pointed star of outer radius r, turned by `turn` radians.
+void Star(cairo_t* cr, double x, double y, double r, Colour c, double turn = 0);
+// A loose feather drifting at angle a (radians, 0 = pointing right).
+void LooseFeather(cairo_t* cr, double x, double y, double a, double len, Colour c);
+// Three arcs fanning out from a loud beak toward the direction dir.
+void ShoutLines(cairo_t* cr, double x, double y, double dir, double size);
+void SweatDrop(cairo_t* cr, double x, double y, double s = 1);
+// Short paired strokes beside a shaking body; side -1 left, 1 right.
+void ShakeLines(cairo_t* cr, double x, double y, double h, int side);
+// A red "!" standing on (x, y) at its bottom.
+void Exclaim(cairo_t* cr, double x, double y, double s);
+
+}  // namespace art
