@@ -9,20 +9,12 @@
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "scene_host/form1.h"
-#include "scene_host/form_platform.h"
 #include "settings/memory_settings_store.h"
+#include "startup/headless_platform.h"
 #include "startup/silent_audio.h"
 
 namespace gs {
 namespace {
-
-class NoDesktop : public FormPlatform {
- public:
-  void ShowPointer(bool) override {}
-  void SetSaverRunning(bool) override {}
-  void ShowErrorBox(const std::string&, const std::string&) override {}
-  void DestroyOtherWindows() override {}
-};
 
 constexpr int64_t kShowUs = 212'017'000;
 
@@ -44,7 +36,7 @@ void BM_WholeShow(benchmark::State& state) {
     store.Save("Gobbleshot1", "System", "RunMonitor", "True");
     SimClock clock;
     EventLoop loop(clock);
-    NoDesktop desktop;
+    HeadlessPlatform desktop("show_bench");
     SdlDisplay display(clock, SdlDisplay::Options{true, 0, false, nullptr});
     SilentAudio audio;
     Form1 form(display, audio, store, loop, desktop, GS_DATA_DIR "/");

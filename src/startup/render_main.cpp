@@ -11,21 +11,12 @@
 #include "scene_host/form1.h"
 #include "settings/ini_settings_store.h"
 #include "settings/overlay_settings_store.h"
+#include "startup/headless_platform.h"
 #include "startup/runtime_folder.h"
 #include "startup/silent_audio.h"
 
 namespace gs {
 namespace {
-
-class NoDesktop : public FormPlatform {
- public:
-  void ShowPointer(bool) override {}
-  void SetSaverRunning(bool) override {}
-  void ShowErrorBox(const std::string& title, const std::string&) override {
-    std::fprintf(stderr, "gobbleshot1-render: %s\n", title.c_str());
-  }
-  void DestroyOtherWindows() override {}
-};
 
 // Prints every save the run makes, with the simulated time.
 class LoggingStore : public SettingsStore {
@@ -99,7 +90,7 @@ int Main(int argc, char** argv) {
   IniSettingsStore real(DefaultSettingsPath());
   OverlaySettingsStore overlay(real);
   LoggingStore store(overlay, clock, timeline);
-  NoDesktop desktop;
+  HeadlessPlatform desktop("gobbleshot1-render");
   SdlDisplay display(clock, SdlDisplay::Options{true, 0, false, nullptr});
   SilentAudio audio;
   Form1 form(display, audio, store, loop, desktop, InstallFolderOfExecutable());
