@@ -325,12 +325,14 @@ void AddScene3Turkey(PictureList& out) {
   auto add = [&out](std::string name, std::function<void(cairo_t*)> draw) {
     out.push_back({std::move(name), kW, kH, true, std::move(draw)});
   };
-  for (int i = 0; i < 5; ++i) add("T3-0" + std::to_string(1 + i), [i](cairo_t* cr) { Strut(cr, i); });
-  for (int i = 0; i < 8; ++i) {
-    char name[8];
-    std::snprintf(name, sizeof name, "T3-%02d", 6 + i);
-    add(name, [i](cairo_t* cr) { Dance(cr, i); });
-  }
+  // "T3-01" .. "T3-36"
+  auto name = [](int n) {
+    char s[8];
+    std::snprintf(s, sizeof s, "T3-%02d", n);
+    return std::string(s);
+  };
+  for (int i = 0; i < 5; ++i) add(name(1 + i), [i](cairo_t* cr) { Strut(cr, i); });
+  for (int i = 0; i < 8; ++i) add(name(6 + i), [i](cairo_t* cr) { Dance(cr, i); });
   add("T3-14", SpotsGun);
   add("T3-15", [](cairo_t* cr) { Taunt(cr, 0); });
   add("T3-15b", [](cairo_t* cr) { Taunt(cr, 1); });
@@ -346,7 +348,7 @@ void AddScene3Turkey(PictureList& out) {
   add("T3-24", HopAside);
   add("T3-25", HopBack);
   add("T3-26", FlatDown);
-  for (int i = 0; i < 10; ++i) add("T3-" + std::to_string(27 + i), [i](cairo_t* cr) { Recover(cr, i); });
+  for (int i = 0; i < 10; ++i) add(name(27 + i), [i](cairo_t* cr) { Recover(cr, i); });
 }
 
 const PictureGroup kScene3Turkey(AddScene3Turkey);
