@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "display/sdl/sdl_display.h"
 // After gtest: Xlib defines macros such as None and Bool.
 #include <X11/Xlib.h>
@@ -45,6 +47,59 @@ TEST(WindowedDisplay, PresentsScaledWithBarsAndGivesFramesAndInput) {
   EXPECT_EQ(bar & 0xffffff, 0u);  // 1440 wide picture, 240 px bars
   XDestroyImage(img);
   XCloseDisplay(x);
+}
+
+unsigned long ScreenPixel(int x, int y) {
+  ::Display* dpy = XOpenDisplay(nullptr);
+  if (!dpy) return ~0ul;
+  XImage* img = XGetImage(dpy, DefaultRootWindow(dpy), x, y, 1, 1, AllPlanes, ZPixmap);
+  // Colours come through 16 bits: compare the top five bits of each channel.
+  unsigned long p = img ? XGetPixel(img, 0, 0) & 0xf8f8f8 : ~0ul;
+  if (img) XDestroyImage(img);
+  XCloseDisplay(dpy);
+  return p;
+}
+
+// Presents after the first send only what was drawn and differs: a later
+// full clear, a sprite hanging off the top left corner and a frame that
+// redraws the same picture must all reach the screen exactly.
+TEST(WindowedDisplay, IncrementalPresentsKeepTheScreenExact) {
+  SystemClock clock;
+  SdlDisplay d(clock, SdlDisplay::Options{});
+  ASSERT_TRUE(d.OpenDisplay(800, 600, 16, ""));
+  const std::string bmp = (std::filesystem::temp_directory_path() / "gs_window_test_sprite.bmp").string();
+  SDL_Surface* pic = SDL_CreateRGBSurfaceWithFormat(0, 40, 40, 24, SDL_PIXELFORMAT_RGB24);
+  ASSERT_NE(pic, nullptr);
+  SDL_FillRect(pic, nullptr, SDL_MapRGB(pic->format, 0, 0, 255));
+  ASSERT_EQ(SDL_SaveBMP(pic, bmp.c_str()), 0);
+  SDL_FreeSurface(pic);
+  int32_t sprite = d.CreateSprite();
+  d.LoadSpriteFrame(sprite, 1, bmp, -2);
+  std::filesystem::remove(bmp);
+
+  d.ClearFrame(Rgb(255, 0, 0));
+  d.PresentFrame();
+  d.ClearFrame(Rgb(0, 255, 0));
+  d.PresentFrame();
+  // 1440 x 1080 picture at x 240, scale 1.8.
+  EXPECT_EQ(ScreenPixel(960, 540), 0x00f800u);
+  EXPECT_EQ(ScreenPixel(1670, 1070), 0x00f800u);
+
+  d.SetSpriteX(sprite, -20);
+  d.SetSpriteY(sprite, -20);
+  d.DrawSprite(sprite);  // shows 20 x 20 at the corner
+  d.PresentFrame();
+  EXPECT_EQ(ScreenPixel(240 + 10, 10), 0x0000f8u);
+  EXPECT_EQ(ScreenPixel(240 + 50, 50), 0x00f800u);
+
+  d.ClearFrame(Rgb(0, 255, 0));  // the sprite goes, the rest is as it was
+  d.SetSpriteX(sprite, 780);
+  d.SetSpriteY(sprite, 580);
+  d.DrawSprite(sprite);
+  d.PresentFrame();
+  EXPECT_EQ(ScreenPixel(240 + 10, 10), 0x00f800u);
+  EXPECT_EQ(ScreenPixel(240 + 1430, 1070), 0x0000f8u);
+  EXPECT_EQ(ScreenPixel(240 + 1380, 1020), 0x00f800u);
 }
 
 }  // namespace

@@ -76,6 +76,15 @@ void SdlDisplay::ApplyPendingClear() const {
   if (!clearPending_) return;
   clearPending_ = false;
   SDL_FillRect(compose_.get(), nullptr, clearPixel_);
+  Touch(SDL_Rect{0, 0, kW, kH});
+}
+
+void SdlDisplay::Touch(const SDL_Rect& r) const {
+  const SDL_Rect frame{0, 0, kW, kH};
+  SDL_Rect clipped{};
+  if (!SDL_IntersectRect(&r, &frame, &clipped)) return;
+  if (SDL_RectEmpty(&touched_)) touched_ = clipped;
+  else SDL_UnionRect(&touched_, &clipped, &touched_);
 }
 
 const uint16_t* SdlDisplay::ComposedPixels() const {
@@ -188,6 +197,7 @@ void SdlDisplay::DrawSprite(int32_t id) {
   if (!(coversFrame && !SDL_HasColorKey(pic))) ApplyPendingClear();
   clearPending_ = false;
   SDL_Rect dst{s->x, s->y, pic->w, pic->h};
+  Touch(dst);
   SDL_BlitSurface(pic, nullptr, compose_.get(), &dst);
 }
 
@@ -256,6 +266,7 @@ void SdlDisplay::DrawText(const std::string& text, int32_t x, int32_t y, int32_t
   if (!s || x >= kW || y >= kH) return;
   ApplyPendingClear();
   SDL_Rect dst{x, y, s->w, s->h};
+  Touch(dst);
   SDL_BlitSurface(s, nullptr, compose_.get(), &dst);
 }
 
@@ -270,20 +281,25 @@ void SdlDisplay::PresentFrame() {
   if (!everPresented_) {
     y0 = 0, y1 = kH - 1, x0 = 0, x1 = kW - 1;
   } else {
-    for (int y = 0; y < kH; ++y) {
+    // Pixels nobody wrote cannot have changed; of those written, only the
+    // ones that differ from the screen are sent (a scene frame redraws the
+    // whole backdrop, but most of it comes out the same).
+    const int tx = touched_.x, tw = touched_.w;
+    for (int y = touched_.y; y < touched_.y + touched_.h; ++y) {
       const uint16_t* a = reinterpret_cast<const uint16_t*>(now + y * pitch);
       const uint16_t* b = reinterpret_cast<const uint16_t*>(was + y * pitch);
-      if (std::memcmp(a, b, kW * 2) == 0) continue;
+      if (std::memcmp(a + tx, b + tx, static_cast<size_t>(tw) * 2) == 0) continue;
       if (y < y0) y0 = y;
       y1 = y;
-      int l = 0;
+      int l = tx;
       while (a[l] == b[l]) ++l;
-      int r = kW - 1;
+      int r = tx + tw - 1;
       while (a[r] == b[r]) --r;
       x0 = std::min(x0, l);
       x1 = std::max(x1, r);
     }
   }
+  touched_ = SDL_Rect{0, 0, 0, 0};
   bool anyFull = false;
   for (const Window& w : windows_) anyFull |= w.needsFull;
   if (y1 < 0 && !anyFull) return;

@@ -93,6 +93,8 @@ class SdlDisplay : public Display, private EventSource {
   // A clear is held back until something needs the pixels under it, so that
   // a clear followed by a full-screen opaque picture costs one copy, not two.
   void ApplyPendingClear() const;
+  // Notes pixels the program wrote, so that a present compares only those.
+  void Touch(const SDL_Rect& r) const;
 
   const Clock& clock_;
   Options options_;
@@ -114,6 +116,7 @@ class SdlDisplay : public Display, private EventSource {
   int64_t inputQuietUntilUs_ = 0;
   mutable bool clearPending_ = false;
   uint32_t clearPixel_ = 0;
+  mutable SDL_Rect touched_{0, 0, 0, 0};  // written since the last present
 };
 
 }  // namespace gs

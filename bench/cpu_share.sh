@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# CPU share of one core taken by a running saver and by the X server it draws
+# on, averaged over a stretch of its show, with its peak memory. Each program
+# gets a fresh Xvfb of its own, so the server's time is the program's doing.
+# The saver runs with first-run settings (a fresh settings folder) and silent
+# audio. Where Debian's xscreensaver hacks are installed (xscreensaver-data,
+# xscreensaver-data-extra) swirl, fuzzyflakes and xflame are measured the
+# same way with -root, for comparison.
+#
+#   bench/cpu_share.sh [path/to/gobbleshot1] [seconds]
+set -u
+top=$(cd "$(dirname "$0")/.." && pwd)
+bin=${1:-$top/build/gobbleshot1}
+seconds=${2:-30}
+hz=$(getconf CLK_TCK)
+hacks=/usr/libexec/xscreensaver
+
+ticks() {  # utime + stime of a process, in clock ticks
+  awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0
+}
+
+measure() {  # name, command... : prints one row
+  local name=$1
+  shift
+  local work fifo xpid num pid
+  work=$(mktemp -d)
+  fifo=$work/fifo
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+  xpid=$!
+  read -r -t 20 num <"$fifo"
+  if [ -z "${num:-}" ]; then
+    echo "cpu_share: Xvfb did not start" >&2
+    return 1
+  fi
+  mkdir -p "$work/run" "$work/config"
+  DISPLAY=":$num" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" SDL_AUDIODRIVER=dummy \
+    "$@" >/dev/null 2>&1 &
+  pid=$!
+  sleep 1  # start-up is measured elsewhere
+  local p0 x0 p1 x1 t0 t1 hwm
+  p0=$(ticks $pid) x0=$(ticks $xpid) t0=$(date +%s%N)
+  sleep "$seconds"
+  p1=$(ticks $pid) x1=$(ticks $xpid) t1=$(date +%s%N)
+  hwm=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status" 2>/dev/null)
+  kill -TERM $pid 2>/dev/null
+  wait $pid 2>/dev/null
+  kill $xpid 2>/dev/null
+  wait $xpid 2>/dev/null
+  rm -rf "$work"
+  awk -v n="$name" -v p=$((p1 - p0)) -v x=$((x1 - x0)) -v ns=$((t1 - t0)) -v hz="$hz" -v hwm="${hwm:-0}" \
+    'BEGIN { s = ns / 1e9; pp = 100 * p / hz / s; xx = 100 * x / hz / s;
+             printf "%-12s %7.2f %7.2f %7.2f %9.1f\n", n, pp, xx, pp + xx, hwm / 1024 }'
+}
+
+printf "%-12s %7s %7s %7s %9s   (%% of one core over %s s at 1920x1080)\n" program saver X total "VmHWM MiB" "$seconds"
+measure gobbleshot1 "$bin" /s
+for hack in swirl fuzzyflakes xflame; do
+  [ -x "$hacks/$hack" ] && measure "$hack" "$hacks/$hack" -root
+done
+exit 0
