@@ -161,15 +161,29 @@ bool SdlDisplay::OpenWindows() {
     windows_.push_back(Window{w, false, true});
     return true;
   }
-  int displays = std::max(1, SDL_GetNumVideoDisplays());
+  CoverEveryMonitor();
+  return !windows_.empty();
+}
+
+void SdlDisplay::CoverEveryMonitor() {
+  const int displays = std::max(1, SDL_GetNumVideoDisplays());
   for (int i = 0; i < displays; ++i) {
     SDL_Rect bounds{0, 0, kW, kH};
     if (SDL_GetDisplayBounds(i, &bounds) != 0) bounds = SDL_Rect{0, 0, kW, kH};
+    // A monitor plugged in again may still have its window.
+    const SDL_Point centre{bounds.x + bounds.w / 2, bounds.y + bounds.h / 2};
+    bool covered = false;
+    for (const Window& w : windows_) {
+      SDL_Rect r{};
+      SDL_GetWindowPosition(w.window, &r.x, &r.y);
+      SDL_GetWindowSize(w.window, &r.w, &r.h);
+      covered |= SDL_PointInRect(&centre, &r) == SDL_TRUE;
+    }
+    if (covered) continue;
     SDL_Window* w = SDL_CreateWindow("Gobbleshot", bounds.x, bounds.y, bounds.w, bounds.h,
                                      SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP);
     if (w) windows_.push_back(Window{w, true, true});
   }
-  return !windows_.empty();
 }
 
 void SdlDisplay::LoadSpriteFrame(int32_t id, int32_t frame, const std::string& path, int32_t keyMode) {
@@ -378,6 +392,13 @@ void SdlDisplay::Dispatch(const SDL_Event& e) {
       }
       if (e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_ENTER)
         inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;
+      return;
+    case SDL_DISPLAYEVENT:
+      // A monitor plugged in while the show runs is covered too.
+      if (e.display.event == SDL_DISPLAYEVENT_CONNECTED && !options_.hostWindow) {
+        CoverEveryMonitor();
+        inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;
+      }
       return;
     case SDL_KEYDOWN:
       if (!e.key.repeat && events_) events_->KeyDown(static_cast<int16_t>(e.key.keysym.scancode), 0);

@@ -87,6 +87,7 @@ class SdlDisplay : public Display, private EventSource {
   void Poll(int64_t maxWaitUs) override;
   void Dispatch(const SDL_Event& e);
   bool OpenWindows();
+  void CoverEveryMonitor();
   void PresentTo(Window& w, const SDL_Rect& changed, bool full);
   TTF_Font* FontFor(const std::string& face, int pixelSize);
   SDL_Surface* RenderedText(const std::string& text, int32_t colour);
