@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, moves the tree elsewhere and
+# runs the saver from its new place under Xvfb: it must still find its data.
+#   install_e2e.sh build-dir
+set -u
+build=$1
+work=$(mktemp -d)
+saver=
+cleanup() {
+  [ -n "$saver" ] && kill -9 "$saver" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+cmake --install "$build" --prefix "$work/first" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
+mv "$work/first" "$work/moved"
+p=$work/moved
+[ -x "$p/bin/gobbleshot1" ] || fail "no bin/gobbleshot1"
+data=$p/share/gobbleshot1
+[ "$(find "$data" -iname '*.bmp' | wc -l)" = 177 ] || fail "not 177 pictures in share/gobbleshot1"
+[ "$(find "$data" -iname '*.wav' | wc -l)" = 13 ] || fail "not 13 sounds in share/gobbleshot1"
+[ -f "$data/support.htm" ] || fail "no support.htm"
+grep -q '^\.TH GOBBLESHOT1 6' "$p/share/man/man6/gobbleshot1.6" 2>/dev/null || fail "no man page in section 6"
+grep -q '^Exec=gobbleshot1 /c' "$p/share/applications/gobbleshot1-settings.desktop" 2>/dev/null ||
+  fail "no desktop entry for the settings dialog"
+grep -q '^Categories=Screensaver;' "$p/share/applications/screensavers/gobbleshot1.desktop" 2>/dev/null ||
+  fail "no screen-saver desktop entry"
+grep -q '<screensaver name="gobbleshot1"' "$p/share/xscreensaver/config/gobbleshot1.xml" 2>/dev/null ||
+  fail "no xscreensaver settings description"
+
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run SDL_AUDIODRIVER=dummy
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+"$p/bin/gobbleshot1" /s 2>"$work/err" &
+saver=$!
+sleep 2
+kill -0 $saver 2>/dev/null || fail "the moved saver did not keep running: $(cat "$work/err")"
+import -window root "$work/shot.png"
+[ "$(convert "$work/shot.png" -format %k info:)" -gt 100 ] || fail "the moved saver shows no pictures"
+xdotool key a
+for _ in $(seq 10); do kill -0 $saver 2>/dev/null || break; sleep 0.1; done
+kill -0 $saver 2>/dev/null && fail "a key did not end the moved saver"
+saver=
+
+if [ $failures -eq 0 ]; then
+  echo "install end-to-end: all passed"
+  exit 0
+fi
+echo "install end-to-end: $failures failed"
+exit 1
