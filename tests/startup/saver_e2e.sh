@@ -32,4 +32,28 @@ timeout 5 "$bin" /p && fail "/p without a window reported success"
 timeout 5 "$bin" /a >/dev/null || fail "/a did not end with status 0"
 err=$(DISPLAY=:9999 timeout 10 "$bin" /s 2>&1) && fail "no display reported success"
 grep -q "Error opening Direct Draw!" <<<"$err" || fail "no error text without a display"
+# Ends without its own clean-up: a hang-up, a crash, the X server going away.
+# The flag must go all the same, and a failure is not reported as success.
+flag=$XDG_RUNTIME_DIR/gobbleshot1.running
+for sig in HUP SEGV; do
+  "$bin" /s 2>/dev/null & pid=$!
+  sleep 1.5
+  [ -f "$flag" ] || fail "no running-saver flag before SIG$sig"
+  kill -$sig $pid
+  wait $pid && fail "the saver ended with status 0 on SIG$sig"
+  [ -f "$flag" ] && fail "the running-saver flag outlived SIG$sig"
+done
+mkfifo "$work/fifo"
+Xvfb -displayfd 3 -nolisten tcp 3>"$work/fifo" >/dev/null 2>&1 & xpid=$!
+read -r -t 20 num <"$work/fifo"
+DISPLAY=":$num" "$bin" /s 2>/dev/null & pid=$!
+sleep 1.5
+kill $xpid
+wait $pid && fail "the saver ended with status 0 when its X server went away"
+[ -f "$flag" ] && fail "the running-saver flag outlived the X server"
+timeout 10 "$bin" /s & pid=$!  # the lock of all those is gone: this one plays
+sleep 1.5
+kill -0 $pid 2>/dev/null || fail "a saver after the killed ones did not play"
+kill $pid
+wait $pid || fail "SIGTERM ended the last saver with status $?"
 echo "saver end-to-end: 1 passed, 0 failed"
