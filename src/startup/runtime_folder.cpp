@@ -1,5 +1,6 @@
 #include "startup/runtime_folder.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -24,9 +25,17 @@ std::string RuntimeFolder() {
   if (const char* xdg = std::getenv("XDG_RUNTIME_DIR"); xdg && IsUsableFolder(xdg)) return WithSlash(xdg);
   std::filesystem::path user = "/run/user/" + std::to_string(::getuid());
   if (IsUsableFolder(user)) return WithSlash(user.string());
+  // The temporary folder is shared by every user: keep a private folder of
+  // our own there, so that one user's lock and flag never meet another's.
   std::error_code ec;
   std::filesystem::path tmp = std::filesystem::temp_directory_path(ec);
-  return WithSlash(ec ? std::string("/tmp") : tmp.string());
+  if (ec) tmp = "/tmp";
+  std::filesystem::path own = tmp / ("gobbleshot1-" + std::to_string(::getuid()));
+  ::mkdir(own.c_str(), 0700);
+  struct stat st {};
+  if (::lstat(own.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0)
+    return WithSlash(own.string());
+  return WithSlash(tmp.string());
 }
 
 std::string InstallFolderOfExecutable() {

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# End to end under the real xscreensaver daemon (Debian's xscreensaver) on
+# Xvfb: an installed tree on its programs line, blanking on command, the show
+# in the daemon's window and a click ending it. xscreensaver refuses to run
+# savers for root, so as root the check runs as nobody.
+#   xscreensaver_e2e.sh build-dir
+# Ends with 77 (skipped) when xscreensaver is not installed.
+set -u
+build=$1
+command -v xscreensaver >/dev/null || { echo "SKIP: xscreensaver is not installed"; exit 77; }
+work=$(mktemp -d)
+chmod 755 "$work"
+daemon=
+cleanup() {
+  [ -n "$daemon" ] && kill "$daemon" 2>/dev/null
+  pkill -9 -f "$work/prefix/bin/gobbleshot1" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+running() { pgrep -f "$work/prefix/bin/gobbleshot1" >/dev/null; }
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
+mkdir -m 777 "$work/home" "$work/out"
+as_user=()
+[ "$(id -u)" = 0 ] && as_user=(runuser -u nobody --)
+cat >"$work/home/.xscreensaver" <<X
+mode: one
+selected: 0
+lock: False
+splash: False
+fade: False
+unfade: False
+timeout: 0:30:00
+programs: $work/prefix/bin/gobbleshot1 /s \n\\
+
+X
+chmod 644 "$work/home/.xscreensaver"
+xenv=(env HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" SDL_AUDIODRIVER=dummy DISPLAY="$DISPLAY")
+"${as_user[@]}" "${xenv[@]}" xscreensaver -no-splash >"$work/out/daemon.log" 2>&1 &
+daemon=$!
+sleep 2
+"${as_user[@]}" "${xenv[@]}" xscreensaver-command -activate >/dev/null || fail "xscreensaver did not take the command"
+for _ in $(seq 30); do running && break; sleep 0.2; done
+running || fail "xscreensaver did not start the saver: $(tail -3 "$work/out/daemon.log")"
+sleep 2.5
+import -window root "$work/out/shot.png"
+[ "$(convert "$work/out/shot.png" -format %k info:)" -gt 100 ] || fail "the blanked screen does not show the show"
+xdotool mousemove 700 500 click 1
+for _ in $(seq 20); do running || break; sleep 0.1; done
+running && fail "the saver kept running after xscreensaver unblanked"
+[ -e "$work/home/config/gobbleshot1" ] || fail "the saver under xscreensaver wrote no settings"
+
+if [ $failures -eq 0 ]; then
+  echo "xscreensaver end-to-end: all passed"
+  exit 0
+fi
+echo "xscreensaver end-to-end: $failures failed"
+exit 1
