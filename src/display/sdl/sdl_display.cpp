@@ -1,5 +1,8 @@
 #include "display/sdl/sdl_display.h"
 
+#include <SDL_syswm.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
 
@@ -41,6 +44,26 @@ std::string ResolveFontFile(const std::string& face) {
     if (!result.empty()) break;
   }
   return result;
+}
+
+// Whether a window manager runs on the window's screen: only one honours a
+// full-screen request, and SDL waits for the answer to one.
+bool WindowManagerRunning(SDL_Window* w) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(w, &info) || info.subsystem != SDL_SYSWM_X11) return true;
+  ::Display* x = info.info.x11.display;
+  Atom check = XInternAtom(x, "_NET_SUPPORTING_WM_CHECK", True);
+  if (check == 0) return false;
+  Atom type = 0;
+  int format = 0;
+  unsigned long n = 0, after = 0;
+  unsigned char* data = nullptr;
+  bool found = XGetWindowProperty(x, DefaultRootWindow(x), check, 0, 1, False, XA_WINDOW, &type, &format, &n, &after,
+                                  &data) == Success &&
+               type == XA_WINDOW && n == 1;
+  if (data) XFree(data);
+  return found;
 }
 
 SDL_Color ToSdlColour(int32_t c) {
@@ -180,9 +203,13 @@ void SdlDisplay::CoverEveryMonitor() {
       covered |= SDL_PointInRect(&centre, &r) == SDL_TRUE;
     }
     if (covered) continue;
+    // Borderless over the monitor first; full screen only where a window
+    // manager will grant it (and keep panels below it).
     SDL_Window* w = SDL_CreateWindow("Gobbleshot", bounds.x, bounds.y, bounds.w, bounds.h,
-                                     SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP);
-    if (w) windows_.push_back(Window{w, true, true});
+                                     SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP);
+    if (!w) continue;
+    if (WindowManagerRunning(w)) SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    windows_.push_back(Window{w, true, true});
   }
 }
 
