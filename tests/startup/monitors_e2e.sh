@@ -60,6 +60,16 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 alive() { kill -0 "$1" 2>/dev/null; }
 colours() { convert "$1" -crop "$2" +repage -format %k info:; }
+# The saver, given input, must end within a second with status 0.
+ends_on() {
+  for _ in $(seq 10); do alive $saver || break; sleep 0.1; done
+  if alive $saver; then
+    fail "$1 did not end the saver within a second"
+  else
+    wait $saver || fail "the saver ended with status $? on $1"
+  fi
+  saver=
+}
 
 "$bin" /s &
 saver=$!
@@ -84,13 +94,7 @@ sleep 1
 alive $saver || fail "plugging a monitor in ended the saver"
 
 xdotool mousemove 2880 540 click 1
-for _ in $(seq 10); do alive $saver || break; sleep 0.1; done
-if alive $saver; then
-  fail "a click on the second monitor did not end the saver within a second"
-else
-  wait $saver || fail "the saver ended with status $?"
-fi
-saver=
+ends_on "a click on the second monitor"
 
 # A monitor plugged in while the show runs gets the show too.
 xrandr --output DUMMY1 --off
@@ -103,13 +107,7 @@ sleep 1.5
 import -window root "$work/plugged.png"
 [ "$(colours "$work/plugged.png" 1920x1080+1920+0)" -gt 100 ] || fail "a monitor plugged in later does not show the show"
 xdotool key a
-for _ in $(seq 10); do alive $saver || break; sleep 0.1; done
-if alive $saver; then
-  fail "a key did not end the saver after a monitor was plugged in"
-else
-  wait $saver || fail "the saver ended with status $?"
-fi
-saver=
+ends_on "a key after a monitor was plugged in"
 
 if [ $failures -eq 0 ]; then
   echo "monitors end-to-end: all passed"
