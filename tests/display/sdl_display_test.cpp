@@ -96,6 +96,21 @@ TEST_F(HeadlessDisplay, MissingCorruptAndEmptyFramesDrawNothing) {
   EXPECT_EQ(Pixel(0, 0), kBlue565);
 }
 
+// A file is decoded once for all the sprites that use it; a file that could
+// not be read is tried again when the next sprite asks for it.
+TEST_F(HeadlessDisplay, SpritesShareAPictureAndAFailedReadIsNotRemembered) {
+  const std::string path = (dir / "late.bmp").string();
+  d.ClearFrame(Rgb(0, 0, 255));
+  int32_t before = Sprite(path, kKeyOpaque, 0, 0);
+  WriteBmp(dir, "late.bmp", 20, 20, {255, 0, 0, 255}, false);
+  int32_t a = Sprite(path, kKeyOpaque, 100, 0);
+  int32_t b = Sprite(path, kKeyOpaque, 200, 0);
+  for (int32_t s : {before, a, b}) d.DrawSprite(s);
+  EXPECT_EQ(Pixel(5, 5), kBlue565);
+  EXPECT_EQ(Pixel(105, 5), kRed565);
+  EXPECT_EQ(Pixel(205, 5), kRed565);
+}
+
 // A clear under a full-screen opaque picture may be skipped, but never one
 // that something else lets show through.
 TEST_F(HeadlessDisplay, ClearShowsWhereverTheNextDrawsLeaveItVisible) {

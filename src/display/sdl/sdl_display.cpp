@@ -86,6 +86,7 @@ SdlDisplay::~SdlDisplay() {
   fonts_.clear();
   if (ttfUp_) TTF_Quit();
   pictures_.clear();
+  decoded_.clear();
   for (Window& w : windows_)
     if (w.owned && w.window) SDL_DestroyWindow(w.window);
   windows_.clear();
@@ -216,13 +217,17 @@ void SdlDisplay::CoverEveryMonitor() {
 void SdlDisplay::LoadSpriteFrame(int32_t id, int32_t frame, const std::string& path, int32_t keyMode) {
   if (!sprites_.Exists(id) || frame < 1) return;
   sprites_.NoteFrameLoaded(id, frame);
-  Surface loaded(SDL_LoadBMP(path.c_str()));
-  if (!loaded) return;  // a frame without a picture draws nothing
-  Surface pic(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB565, 0));
-  if (!pic) return;
-  if (keyMode == kKeyTransparent) SDL_SetColorKey(pic.get(), SDL_TRUE, kMagenta565);
-  SDL_SetSurfaceRLE(pic.get(), keyMode == kKeyTransparent ? 1 : 0);
-  pictures_[id][frame] = std::move(pic);
+  const bool keyed = keyMode == kKeyTransparent;
+  SharedSurface& pic = decoded_[{path, keyed}];
+  if (!pic) {
+    Surface loaded(SDL_LoadBMP(path.c_str()));
+    if (!loaded) return;  // a frame without a picture draws nothing
+    pic.reset(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB565, 0), SurfaceFree{});
+    if (!pic) return;
+    if (keyed) SDL_SetColorKey(pic.get(), SDL_TRUE, kMagenta565);
+    SDL_SetSurfaceRLE(pic.get(), keyed ? 1 : 0);
+  }
+  pictures_[id][frame] = pic;
 }
 
 void SdlDisplay::DrawSprite(int32_t id) {

@@ -70,6 +70,7 @@ class SdlDisplay : public Display, private EventSource {
     void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
   };
   using Surface = std::unique_ptr<SDL_Surface, SurfaceFree>;
+  using SharedSurface = std::shared_ptr<SDL_Surface>;
   struct Window {
     SDL_Window* window = nullptr;
     bool owned = true;
@@ -103,7 +104,10 @@ class SdlDisplay : public Display, private EventSource {
   Surface compose_;    // RGB565, what the program draws into
   Surface presented_;  // RGB565 copy of what is on screen
   Surface wide_;       // XRGB8888 staging for scaling into the windows
-  std::unordered_map<int32_t, std::map<int32_t, Surface>> pictures_;
+  std::unordered_map<int32_t, std::map<int32_t, SharedSurface>> pictures_;
+  // Decoded files by path and keying: many sprites share a picture, and each
+  // copy would cost start-up time and memory.
+  std::map<std::pair<std::string, bool>, SharedSurface> decoded_;
   std::vector<Window> windows_;
   std::map<std::pair<std::string, int>, TTF_Font*> fonts_;
   TTF_Font* font_ = nullptr;
