@@ -15,3 +15,7 @@ add_custom_command(OUTPUT ${GS_DATA_DIR}/support.htm
   COMMENT "Copying the help page into the data folder")
 add_custom_target(gs_support_page ALL DEPENDS ${GS_DATA_DIR}/support.htm)
 add_dependencies(gs_setup_dialog gs_support_page)
+
+add_executable(gobbleshot1-setup ${CMAKE_CURRENT_LIST_DIR}/setup_main.cpp)
+target_link_libraries(gobbleshot1-setup PRIVATE gs_setup_dialog)
+set_target_properties(gobbleshot1-setup PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

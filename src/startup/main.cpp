@@ -2,6 +2,7 @@
 // preview, the settings dialog or the password message.
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -14,7 +15,6 @@
 #include "platform/event_loop.h"
 #include "scene_host/form1.h"
 #include "settings/ini_settings_store.h"
-#include "settings/run_setup_dialog.h"
 #include "sound/sdl/sdl_audio.h"
 #include "startup/command_line.h"
 #include "startup/desktop_platform.h"
@@ -79,6 +79,17 @@ int RunSaver(int argc, char** argv) {
   return form.ExitStatus();
 }
 
+// The dialog is a program of its own, so that the saver never loads Qt; it
+// takes this process's place, which keeps the id a host may wait on.
+int RunSetupProgram() {
+  const std::string program = SetupProgramOfExecutable();
+  const std::string data = InstallFolderOfExecutable();
+  char* const argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(data.c_str()), nullptr};
+  ::execv(program.c_str(), argv);
+  std::fprintf(stderr, "gobbleshot1: cannot start the settings dialog %s: %s\n", program.c_str(), std::strerror(errno));
+  return 1;
+}
+
 int Main(int argc, char** argv) {
   CommandLine cl = ParseCommandLine(argc, argv);
   switch (cl.mode) {
@@ -90,10 +101,8 @@ int Main(int argc, char** argv) {
         return 1;
       }
       return RunPreview(cl.window);
-    case SaverMode::Configure: {
-      IniSettingsStore store(DefaultSettingsPath());
-      return RunSetupDialog(store, InstallFolderOfExecutable());
-    }
+    case SaverMode::Configure:
+      return RunSetupProgram();
     case SaverMode::Password:
       std::printf(
           "Gobbleshot1 has no password of its own: your desktop's screen locker asks for your login "

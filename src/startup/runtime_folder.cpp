@@ -38,10 +38,26 @@ std::string RuntimeFolder() {
   return WithSlash(tmp.string());
 }
 
-std::string InstallFolderOfExecutable() {
+namespace {
+
+std::filesystem::path FolderOfExecutable() {
   std::error_code ec;
   std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  std::filesystem::path dir = ec ? std::filesystem::current_path(ec) : exe.parent_path();
+  return ec ? std::filesystem::current_path(ec) : exe.parent_path();
+}
+
+}  // namespace
+
+std::string SetupProgramOfExecutable() {
+  const std::filesystem::path dir = FolderOfExecutable();
+  std::filesystem::path beside = dir / "gobbleshot1-setup";
+  if (::access(beside.c_str(), X_OK) == 0) return beside.string();
+  return (dir.parent_path() / "libexec" / "gobbleshot1" / "gobbleshot1-setup").string();
+}
+
+std::string InstallFolderOfExecutable() {
+  std::error_code ec;
+  const std::filesystem::path dir = FolderOfExecutable();
   std::filesystem::path beside = dir / "share" / "gobbleshot1";
   if (std::filesystem::is_directory(beside, ec)) return WithSlash(beside.string());
   return WithSlash((dir.parent_path() / "share" / "gobbleshot1").string());

@@ -12,4 +12,8 @@ std::string RuntimeFolder();
 // the build tree. Ends with '/'.
 std::string InstallFolderOfExecutable();
 
+// The settings dialog program: beside the executable in the build tree,
+// <prefix>/libexec/gobbleshot1/gobbleshot1-setup when installed.
+std::string SetupProgramOfExecutable();
+
 }  // namespace gs

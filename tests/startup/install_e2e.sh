@@ -18,6 +18,14 @@ cmake --install "$build" --prefix "$work/first" >/dev/null || { echo "FAIL: cmak
 mv "$work/first" "$work/moved"
 p=$work/moved
 [ -x "$p/bin/gobbleshot1" ] || fail "no bin/gobbleshot1"
+[ -x "$p/libexec/gobbleshot1/gobbleshot1-setup" ] || fail "no libexec/gobbleshot1/gobbleshot1-setup"
+# "/c" from the moved tree finds the dialog program: without a display, the
+# dialog itself says so.
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$p/bin/gobbleshot1" /c 2>&1)
+case $out in
+  *"no display to show the settings on"*) ;;
+  *) fail "/c from the moved tree did not reach the dialog: $out" ;;
+esac
 data=$p/share/gobbleshot1
 [ "$(find "$data" -iname '*.bmp' | wc -l)" = 177 ] || fail "not 177 pictures in share/gobbleshot1"
 [ "$(find "$data" -iname '*.wav' | wc -l)" = 13 ] || fail "not 13 sounds in share/gobbleshot1"

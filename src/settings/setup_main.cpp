@@ -1,0 +1,16 @@
+// The settings dialog as a program of its own, started by "gobbleshot1 /c":
+// keeping Qt out of the saver lets the saver start without loading it.
+//   gobbleshot1-setup DATA-FOLDER
+#include <cstdio>
+
+#include "settings/ini_settings_store.h"
+#include "settings/run_setup_dialog.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fputs("usage: gobbleshot1-setup DATA-FOLDER (it is started by \"gobbleshot1 /c\")\n", stderr);
+    return 2;
+  }
+  gs::IniSettingsStore store(gs::DefaultSettingsPath());
+  return gs::RunSetupDialog(store, argv[1]);
+}
