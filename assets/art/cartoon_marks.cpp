@@ -54,4 +54,17 @@ void Exclaim(cairo_t* cr, double x, double y, double s) {
   FillOutline(cr, kWattle, 1.6);
 }
 
+void Cloud(cairo_t* cr, const std::vector<CloudBall>& balls, Colour fill) {
+  for (const CloudBall& b : balls) Ellipse(cr, b.x, b.y, b.r + 2, b.r * 0.86 + 2);
+  Fill(cr, kOutline);
+  for (const CloudBall& b : balls) Ellipse(cr, b.x, b.y, b.r, b.r * 0.86);
+  Fill(cr, Darker(fill, 0.16));
+  for (const CloudBall& b : balls) Ellipse(cr, b.x - b.r * 0.14, b.y - b.r * 0.16, b.r * 0.84, b.r * 0.7);
+  Fill(cr, fill);
+  // Only the biggest balls, so that it reads as one soft mass.
+  for (const CloudBall& b : balls)
+    if (b.r > 20) Ellipse(cr, b.x - b.r * 0.35, b.y - b.r * 0.38, b.r * 0.28, b.r * 0.16);
+  Fill(cr, Lighter(fill, 0.5));
+}
+
 }  // namespace art

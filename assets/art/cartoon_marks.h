@@ -1,8 +1,10 @@
 #pragma once
 // Small cartoon marks drawn around a figure: stars, loose feathers, sweat,
-// shouts, shakes and an exclamation mark. Shared by the turkey pictures so
-// that one scene's fright looks like another's.
+// shouts, shakes, an exclamation mark and puffs of smoke. Shared by the
+// pictures so that one scene's fright (or gun smoke) looks like another's.
 #include <cairo.h>
+
+#include <vector>
 
 #include "style.h"
 
@@ -19,5 +21,12 @@ void SweatDrop(cairo_t* cr, double x, double y, double s = 1);
 void ShakeLines(cairo_t* cr, double x, double y, double h, int side);
 // A red "!" standing on (x, y) at its bottom.
 void Exclaim(cairo_t* cr, double x, double y, double s);
+
+struct CloudBall {
+  double x, y, r;
+};
+// A cartoon cloud: overlapping balls under one outline, shaded toward the
+// lower right, with a highlight on the biggest balls.
+void Cloud(cairo_t* cr, const std::vector<CloudBall>& balls, Colour fill = kSmoke);
 
 }  // namespace art

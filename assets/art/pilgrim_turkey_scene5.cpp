@@ -8,6 +8,7 @@
 #include <cmath>
 #include <functional>
 
+#include "cartoon_marks.h"
 #include "picture.h"
 #include "pilgrim_figure.h"
 #include "style.h"
@@ -222,7 +223,7 @@ Point TurkeyHead(double cx, double footY, const TurkeyLook& t) {
 
 // --- Extras ---------------------------------------------------------------
 
-void Star(cairo_t* cr, double cx, double cy, double r, Colour fill, double turn = 0) {
+void ShadedStar(cairo_t* cr, double cx, double cy, double r, Colour fill, double turn = 0) {
   std::vector<Point> pts;
   for (int i = 0; i < 10; ++i) {
     const double a = turn - M_PI / 2 + i * M_PI / 5;
@@ -240,7 +241,7 @@ void DizzyStars(cairo_t* cr, double cx, double cy, int phase) {
   for (int i = 0; i < 3; ++i) {
     const double a = phase * 1.05 + i * 2 * M_PI / 3;
     const double x = cx + std::cos(a) * 24, y = cy + std::sin(a) * 7;
-    Star(cr, x, y, std::sin(a) > 0 ? 6.5 : 5, kFlashYellow, a);
+    ShadedStar(cr, x, y, std::sin(a) > 0 ? 6.5 : 5, kFlashYellow, a);
   }
 }
 
@@ -260,23 +261,6 @@ void Burst(cairo_t* cr, double cx, double cy, double r, Colour outer, Colour inn
   for (const Point& p : pts) in.push_back({cx + (p.x - cx) * 0.55, cy + (p.y - cy) * 0.55});
   Polygon(cr, in);
   FillOutline(cr, inner, 1.5);
-}
-
-struct Ball {
-  double x, y, r;
-};
-
-// A cartoon cloud of balls under one outline, shaded toward the lower right.
-void Cloud(cairo_t* cr, const std::vector<Ball>& balls, Colour fill = kSmoke) {
-  for (const Ball& b : balls) Ellipse(cr, b.x, b.y, b.r + 2, b.r * 0.86 + 2);
-  Fill(cr, kOutline);
-  for (const Ball& b : balls) Ellipse(cr, b.x, b.y, b.r, b.r * 0.86);
-  Fill(cr, Darker(fill, 0.16));
-  for (const Ball& b : balls) Ellipse(cr, b.x - b.r * 0.14, b.y - b.r * 0.16, b.r * 0.84, b.r * 0.7);
-  Fill(cr, fill);
-  for (const Ball& b : balls)
-    if (b.r > 20) Ellipse(cr, b.x - b.r * 0.35, b.y - b.r * 0.38, b.r * 0.28, b.r * 0.16);
-  Fill(cr, Lighter(fill, 0.5));
 }
 
 void Feather(cairo_t* cr, double x, double y, double angle, Colour fill = kFeatherRust) {
@@ -383,8 +367,8 @@ void FightCloud(cairo_t* cr, int phase) {
   const double d = phase == 0 ? 0 : 5;
   Cloud(cr, {{cx - 26 + d, cy - 10, 32}, {cx + 18 - d, cy - 22, 30}, {cx + 34, cy + 14 - d, 28}, {cx - 4, cy + 22, 32},
              {cx - 40, cy + 22 + d, 22}});
-  Star(cr, cx - 10 + d * 3, cy - 8, 7, kFlashYellow, d);
-  Star(cr, cx + 22 - d * 2, cy + 16, 6, kFlashYellow, 0.5 + d);
+  ShadedStar(cr, cx - 10 + d * 3, cy - 8, 7, kFlashYellow, d);
+  ShadedStar(cr, cx + 22 - d * 2, cy + 16, 6, kFlashYellow, 0.5 + d);
   // Tail feathers poking out at the top.
   Feather(cr, cx + 4 - d * 4, cy - 54, -1.2 + d * 0.1, kTurkeyBrown);
 }

@@ -4,6 +4,7 @@
 // (450, 430), so the ball sits where the turkey stood.
 #include <cmath>
 
+#include "cartoon_marks.h"
 #include "picture.h"
 #include "style.h"
 
@@ -12,25 +13,6 @@ namespace {
 using namespace art;
 
 constexpr int kW = 240, kH = 150;
-
-struct Ball {
-  double x, y, r;
-};
-
-// A cartoon cloud: overlapping balls under one outline, shaded toward the
-// lower right.
-void Cloud(cairo_t* cr, const std::vector<Ball>& balls, Colour fill = kSmoke) {
-  for (const Ball& b : balls) Ellipse(cr, b.x, b.y, b.r + 2, b.r * 0.86 + 2);
-  Fill(cr, kOutline);
-  for (const Ball& b : balls) Ellipse(cr, b.x, b.y, b.r, b.r * 0.86);
-  Fill(cr, Darker(fill, 0.16));
-  for (const Ball& b : balls) Ellipse(cr, b.x - b.r * 0.14, b.y - b.r * 0.16, b.r * 0.84, b.r * 0.7);
-  Fill(cr, fill);
-  // A highlight on the biggest balls only, so it reads as one soft mass.
-  for (const Ball& b : balls)
-    if (b.r > 20) Ellipse(cr, b.x - b.r * 0.35, b.y - b.r * 0.38, b.r * 0.28, b.r * 0.16);
-  Fill(cr, Lighter(fill, 0.5));
-}
 
 // Speed streaks trailing off to the right: where the turkey went.
 void Streaks(cairo_t* cr, double x0, double len, double width) {
