@@ -45,6 +45,9 @@ TEST(WindowedDisplay, PresentsScaledWithBarsAndGivesFramesAndInput) {
   unsigned long centre = XGetPixel(img, 960, 540), bar = XGetPixel(img, 100, 540);
   EXPECT_EQ((centre >> 16) & 0xff, 0xffu);
   EXPECT_EQ(bar & 0xffffff, 0u);  // 1440 wide picture, 240 px bars
+  // The bars end exactly where the picture starts, on both sides.
+  for (auto [px, red] : {std::pair{239, false}, {240, true}, {1679, true}, {1680, false}, {1919, false}})
+    EXPECT_EQ(XGetPixel(img, px, 0) & 0xffffff, red ? 0xff0000u : 0u) << "x=" << px;
   XDestroyImage(img);
   XCloseDisplay(x);
 }

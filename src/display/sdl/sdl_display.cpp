@@ -377,7 +377,15 @@ void SdlDisplay::PresentTo(Window& w, const SDL_Rect& changed, bool full) {
   int outH = std::max(1, static_cast<int>(kH * scale));
   int offX = (ws->w - outW) / 2, offY = (ws->h - outH) / 2;
   if (full) {
-    SDL_FillRect(ws, nullptr, SDL_MapRGB(ws->format, 0, 0, 0));
+    // Black bars beside or above and below the picture; the picture covers
+    // the rest, so the window is written once.
+    const Uint32 black = SDL_MapRGB(ws->format, 0, 0, 0);
+    const SDL_Rect bars[] = {{0, 0, ws->w, offY},
+                             {0, offY + outH, ws->w, ws->h - offY - outH},
+                             {0, offY, offX, outH},
+                             {offX + outW, offY, ws->w - offX - outW, outH}};
+    for (const SDL_Rect& bar : bars)
+      if (bar.w > 0 && bar.h > 0) SDL_FillRect(ws, &bar, black);
     SDL_Rect all{offX, offY, outW, outH};
     SDL_BlitScaled(wide_.get(), nullptr, ws, &all);
     SDL_UpdateWindowSurface(w.window);
