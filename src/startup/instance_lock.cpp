@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace gs {
 
@@ -21,7 +22,7 @@ namespace {
 // a crash. What a signal handler may touch is kept in plain storage.
 char g_flagPath[PATH_MAX] = {};
 constexpr int kFatalSignals[] = {SIGHUP, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
-struct sigaction g_previous[sizeof kFatalSignals / sizeof kFatalSignals[0]];
+struct sigaction g_previous[std::size(kFatalSignals)];
 
 void RemoveFlagAtExit() {
   if (g_flagPath[0]) ::unlink(g_flagPath);
@@ -29,7 +30,7 @@ void RemoveFlagAtExit() {
 
 void RemoveFlagOnSignal(int sig) {
   if (g_flagPath[0]) ::unlink(g_flagPath);
-  for (size_t i = 0; i < sizeof kFatalSignals / sizeof kFatalSignals[0]; ++i)
+  for (size_t i = 0; i < std::size(kFatalSignals); ++i)
     if (kFatalSignals[i] == sig) ::sigaction(sig, &g_previous[i], nullptr);
   ::raise(sig);  // on to whoever handled it before, or the default
 }
@@ -41,7 +42,7 @@ void ArmLastResortRemoval(const std::string& path) {
   if (armed) return;
   armed = true;
   std::atexit(RemoveFlagAtExit);
-  for (size_t i = 0; i < sizeof kFatalSignals / sizeof kFatalSignals[0]; ++i) {
+  for (size_t i = 0; i < std::size(kFatalSignals); ++i) {
     struct sigaction sa {};
     sa.sa_handler = RemoveFlagOnSignal;
     sigemptyset(&sa.sa_mask);
