@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 #include "display/sprite_catalogue.h"
+#include "dither_565.h"
 #include "key_snap.h"
 
 namespace fs = std::filesystem;
@@ -120,6 +122,61 @@ TEST(ArtFiles, BackdropAndWipeBarsHaveTheirSizes) {
   EXPECT_LE(horiz.height, 8);
   EXPECT_TRUE(horiz.allBlack);
   EXPECT_TRUE(fs::exists(kData / "contact-sheet.png"));
+}
+
+// Reads a bitmap, converts it to the display's RGB565 and back; counts the
+// pixels that changed on the way.
+int PixelsChangedBy565(const fs::path& file) {
+  SDL_Surface* raw = SDL_LoadBMP(file.c_str());
+  if (!raw) return -1;
+  SDL_Surface* rgb = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB24, 0);
+  SDL_Surface* narrow = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB565, 0);
+  SDL_Surface* back = narrow ? SDL_ConvertSurfaceFormat(narrow, SDL_PIXELFORMAT_RGB24, 0) : nullptr;
+  int changed = -1;
+  if (rgb && back) {
+    changed = 0;
+    for (int y = 0; y < rgb->h; ++y)
+      changed += std::memcmp(static_cast<uint8_t*>(rgb->pixels) + static_cast<size_t>(y) * rgb->pitch,
+                             static_cast<uint8_t*>(back->pixels) + static_cast<size_t>(y) * back->pitch,
+                             static_cast<size_t>(rgb->w) * 3) != 0;
+  }
+  for (SDL_Surface* s : {raw, rgb, narrow, back}) SDL_FreeSurface(s);
+  return changed;
+}
+
+TEST(ArtFiles, BackdropSurvivesTheDisplaysSixteenBitsUnchanged) {
+  EXPECT_EQ(PixelsChangedBy565(kData / "bg.bmp"), 0) << "rows whose pixels the display would change";
+}
+
+TEST(Dither565, PutsEveryPixelOnTheGridWhileKeepingTheToneOfEachPatch) {
+  art::RgbImage ramp;
+  ramp.width = 256;
+  ramp.height = 16;
+  for (int y = 0; y < ramp.height; ++y)
+    for (int x = 0; x < ramp.width; ++x)
+      ramp.rgb.insert(ramp.rgb.end(), {static_cast<uint8_t>(x), static_cast<uint8_t>(x), static_cast<uint8_t>(255 - x)});
+  art::RgbImage dithered = ramp;
+  art::DitherTo565(dithered);
+  for (int y = 0; y < ramp.height; ++y)
+    for (int x = 0; x < ramp.width; ++x) {
+      const uint8_t* p = dithered.At(x, y);
+      // On the grid: each value is what a 565 display expands its top bits to.
+      ASSERT_EQ(p[0], (p[0] >> 3) * 255 / 31) << x;
+      ASSERT_EQ(p[1], (p[1] >> 2) * 255 / 63) << x;
+      ASSERT_EQ(p[2], (p[2] >> 3) * 255 / 31) << x;
+    }
+  // No bands: every 8 x 8 patch keeps its mean tone within a level of the
+  // original in each channel, where plain truncation loses up to 7.
+  for (int bx = 0; bx < ramp.width; bx += 8)
+    for (int c = 0; c < 3; ++c) {
+      double before = 0, after = 0;
+      for (int y = 0; y < 8; ++y)
+        for (int x = bx; x < bx + 8; ++x) {
+          before += ramp.At(x, y)[c];
+          after += dithered.At(x, y)[c];
+        }
+      EXPECT_NEAR(after / 64, before / 64, 2.0) << "patch at " << bx << " channel " << c;
+    }
 }
 
 // Two runs of the generator write the same bytes.
