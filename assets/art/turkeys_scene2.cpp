@@ -13,7 +13,7 @@ namespace {
 
 using namespace art;
 
-constexpr int kW = 230, kH = 250;
+constexpr int kW = 240, kH = 262;  // room below the ground line for the toes
 constexpr double kGround = 245;  // feet of the standing turkey (screen y 445)
 
 // --- Extras drawn over or under the figure. -------------------------------
@@ -341,7 +341,7 @@ void Pictures(PictureList& out) {
       Act a = Standing();
       a.headBob = bob;
       a.headTilt = 0.12 * bob;
-      a.tilt = 0.03 * bob;
+      a.tilt = 0.015 * bob;
       a.smile = true;
       DrawBird(cr, a);
     });

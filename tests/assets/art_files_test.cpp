@@ -124,6 +124,54 @@ TEST(ArtFiles, BackdropAndWipeBarsHaveTheirSizes) {
   EXPECT_TRUE(fs::exists(kData / "contact-sheet.png"));
 }
 
+// Which edges of a keyed picture carry figure pixels: "top", "bottom",
+// "left", "right", space-separated; empty when all four are transparent.
+std::string TouchedEdges(const fs::path& file) {
+  SDL_Surface* raw = SDL_LoadBMP(file.c_str());
+  if (!raw) return "unreadable";
+  SDL_Surface* s = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB24, 0);
+  SDL_FreeSurface(raw);
+  if (!s) return "unreadable";
+  auto keyed = [&](int x, int y) {
+    return art::IsExactMagenta(static_cast<const uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch + 3 * x);
+  };
+  bool top = false, bottom = false, left = false, right = false;
+  for (int x = 0; x < s->w; ++x) {
+    top |= !keyed(x, 0);
+    bottom |= !keyed(x, s->h - 1);
+  }
+  for (int y = 0; y < s->h; ++y) {
+    left |= !keyed(0, y);
+    right |= !keyed(s->w - 1, y);
+  }
+  SDL_FreeSurface(s);
+  std::string out;
+  for (auto [flag, name] : {std::pair{top, "top"}, {bottom, "bottom"}, {left, "left"}, {right, "right"}})
+    if (flag) out += out.empty() ? name : std::string(" ") + name;
+  return out;
+}
+
+// A figure that touches its picture's edge is cut flat there on screen.
+// Scenery is drawn whole in its own rectangle and may fill it.
+TEST(ArtFiles, NoFigureTouchesTheEdgeOfItsPicture) {
+  const std::map<std::string, std::string> scenery = {
+      {"shack2", "top bottom left right"}, {"inside", "top bottom left right"}, {"wood", ""},
+  };
+  std::set<std::string> seen;
+  for (const gs::CatalogueRow& row : gs::SpriteCatalogue()) {
+    if (row.keyMode != -1) continue;
+    for (const gs::CatalogueFrame& f : gs::ExpandFrames(row)) {
+      const std::string folded = Lower(f.file);
+      if (!seen.insert(folded).second) continue;
+      auto named = scenery.find(folded.substr(0, folded.size() - 4));
+      const std::string allowed = named == scenery.end() ? "" : named->second;
+      const std::string touched = TouchedEdges(kData / f.file);
+      EXPECT_TRUE(touched.empty() || touched == allowed || allowed.find(touched) != std::string::npos)
+          << f.file << " touches its " << touched << " edge";
+    }
+  }
+}
+
 // Reads a bitmap, converts it to the display's RGB565 and back; counts the
 // pixels that changed on the way.
 int PixelsChangedBy565(const fs::path& file) {
