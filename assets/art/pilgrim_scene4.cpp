@@ -139,13 +139,17 @@ Point HeadAt(double pictureX, double footY, const PilgrimPose& p) {
 
 // --- The walk up the lawn and the hop ------------------------------------------
 
-constexpr double kWalkX = 330, kWalkFoot = 125;  // 80 x 128 at (330, 600 .. 315)
+// Walking away from the viewer, up the lawn and into the picture, so seen
+// from behind. He stops with his soles on the lawn, 5 px below the shack's
+// base; the same picture (pilgrimC) stands him on the sill, whose top he then
+// treads 4 px into its depth.
+constexpr double kWalkX = 330, kWalkFoot = 130;  // 80 x 136 at (330, 600 .. 315)
 
 PilgrimPose WalkPose(double stride, double bob) {
-  return {.front = true, .stride = stride, .lift = bob, .face = F::kSmiling};
+  return {.front = true, .back = true, .stride = stride, .lift = bob};
 }
 
-constexpr double kHopX = 330, kHopFoot = 120;  // 100 x 140 at (330, 320)
+constexpr double kHopX = 330, kHopFoot = 125;  // 100 x 140 at (330, 320)
 
 // --- On the sill ---------------------------------------------------------------
 
@@ -160,7 +164,7 @@ void AddPictures(PictureList& out) {
   const char* walkNames[] = {"pilgrimA", "pilgrimB", "pilgrimC", "pilgrimD"};
   for (int i = 0; i < 4; ++i) {
     const PilgrimPose p = WalkPose(strides[i], bobs[i]);
-    out.push_back({walkNames[i], 80, 128, true, [p](cairo_t* cr) { Draw(cr, kWalkX, kWalkFoot, p); }});
+    out.push_back({walkNames[i], 80, 136, true, [p](cairo_t* cr) { Draw(cr, kWalkX, kWalkFoot, p); }});
   }
 
   // The hop for the sill: knees bend, he bounces twice for luck, springs up.

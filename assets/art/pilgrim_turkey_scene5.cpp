@@ -507,6 +507,9 @@ void AddScene(PictureList& out) {
   });
   Add(out, "P&T24", kPT23, [flat](cairo_t* cr) {
     LyingPilgrim(cr, flat);
+    // Already off: the speed lines of its start (the next frame is stepped
+    // past, so this one carries the zoom).
+    Streaks(cr, 486, 540, {478, 494, 510});
     Turkey(cr, 560, kGround, {.facingRight = true, .crouch = 1, .lean = 0.45, .wings = 0.3, .hat = true, .eyes = Eyes::kOpen});
   });
   Add(out, "P&T25", kPT23, [flat](cairo_t* cr) {
