@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
@@ -170,6 +171,41 @@ TEST(ArtFiles, NoFigureTouchesTheEdgeOfItsPicture) {
           << f.file << " touches its " << touched << " edge";
     }
   }
+}
+
+// The lowest row with a figure pixel, or -1.
+int LowestFigureRow(const fs::path& file) {
+  SDL_Surface* raw = SDL_LoadBMP(file.c_str());
+  if (!raw) return -1;
+  SDL_Surface* s = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB24, 0);
+  SDL_FreeSurface(raw);
+  if (!s) return -1;
+  int lowest = -1;
+  for (int y = 0; y < s->h; ++y)
+    for (int x = 0; x < s->w; ++x)
+      if (!art::IsExactMagenta(static_cast<const uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch + 3 * x))
+        lowest = y;
+  SDL_FreeSurface(s);
+  return lowest;
+}
+
+// The turkeys strutting and standing in their scenes, the closing run of
+// scene 3 (placed 6 pixels higher) included, keep their toes on one lawn line.
+TEST(ArtFiles, StandingTurkeysShareOneGroundLineOnScreen) {
+  std::map<std::string, int> toes;
+  for (const gs::CatalogueRow& row : gs::SpriteCatalogue()) {
+    const std::string name = row.holderName;
+    if (name != "hT1_01" && name != "hT2_01" && name != "hT3_01" && name != "hT3_27") continue;
+    for (const gs::CatalogueFrame& f : gs::ExpandFrames(row)) {
+      const int lowest = LowestFigureRow(kData / f.file);
+      ASSERT_GE(lowest, 0) << f.file;
+      toes[f.file] = row.y + lowest;
+    }
+  }
+  ASSERT_EQ(toes.size(), 21u);
+  const auto [low, high] = std::minmax_element(toes.begin(), toes.end(),
+                                               [](const auto& a, const auto& b) { return a.second < b.second; });
+  EXPECT_LE(high->second - low->second, 1) << low->first << " against " << high->first;
 }
 
 // Reads a bitmap, converts it to the display's RGB565 and back; counts the
