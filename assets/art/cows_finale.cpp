@@ -37,7 +37,8 @@ void Star(cairo_t* cr, double x, double y, double r, Colour c) {
 void Night(cairo_t* cr, int twinkle) {
   cairo_set_source_rgb(cr, 0, 0, 0);
   cairo_paint(cr);
-  const Point stars[] = {{40, 40}, {120, 24}, {210, 60}, {300, 30}, {260, 120}, {60, 150}, {150, 110}, {420, 150}, {350, 200}, {30, 230}};
+  const Point stars[] = {{40, 40},  {120, 24}, {210, 60},  {300, 30},  {260, 120},
+                         {60, 150}, {150, 110}, {420, 150}, {350, 200}, {30, 230}};
   for (int i = 0; i < 10; ++i) {
     const bool bright = (i + twinkle) % 3 == 0;
     Star(cr, stars[i].x, stars[i].y, bright ? 7 : 4.5, bright ? kLeafGold : Mix(kLeafGold, kWhite, 0.5));

@@ -613,7 +613,10 @@ void Final(PictureList& out) {
                    LooseFeather(cr, 160, 230, -0.2, 16, kFeatherRust);
                    // Its slide down the wall, still in the air above it (the
                    // picture of the slide itself is stepped past).
-                   for (int i = 0; i < 3; ++i) Line(cr, 92 + i * 14, 12 + (i % 2) * 6, 92 + i * 14, 40 + (i % 2) * 6, kOutline, 1.8);
+                   for (int i = 0; i < 3; ++i) {
+                     const double x = 92 + i * 14, y = 12 + (i % 2) * 6;
+                     Line(cr, x, y, x, y + 28, kOutline, 1.8);
+                   }
                  }});
 }
 

@@ -27,7 +27,8 @@ constexpr double kButtX = 56, kButtY = 68;
 // offset scaled by the perspective there.
 Point At(double d, double side, double kick) {
   const double scale = 0.4 + 0.8 * d;
-  return {kMuzzleX + (kButtX - kMuzzleX) * d + side * scale, kMuzzleY + (kButtY - kMuzzleY) * d + kick * (0.4 + 0.6 * d)};
+  return {kMuzzleX + (kButtX - kMuzzleX) * d + side * scale,
+          kMuzzleY + (kButtY - kMuzzleY) * d + kick * (0.4 + 0.6 * d)};
 }
 
 void Shape(cairo_t* cr, std::initializer_list<std::pair<double, double>> depthAndSide, double kick) {

@@ -112,7 +112,8 @@ void Master(std::vector<double>& samples, double targetLufs) {
     const size_t in = std::min<size_t>(44, samples.size());
     for (size_t i = 0; i < in; ++i) samples[i] *= static_cast<double>(i) / static_cast<double>(in);
     const size_t out = std::min<size_t>(661, samples.size());
-    for (size_t i = 0; i < out; ++i) samples[samples.size() - 1 - i] *= static_cast<double>(i) / static_cast<double>(out);
+    for (size_t i = 0; i < out; ++i)
+      samples[samples.size() - 1 - i] *= static_cast<double>(i) / static_cast<double>(out);
   }
   const size_t length =
       std::max(static_cast<size_t>(kMinSeconds * kRate), samples.size() + static_cast<size_t>(kSilentEnd * kRate));

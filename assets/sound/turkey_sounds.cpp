@@ -111,8 +111,9 @@ Samples Thump() {
     const double n = noise.White();
     phase += (60.0 + 90.0 * Decay(t, 0.025)) / kRate;
     const double punch = std::sin(2.0 * M_PI * phase) * Strike(t, 0.002, 0.08) * 0.3;
-    out[i] = punch + slap.Process(n) * Strike(t, 0.0005, 0.012) * 2.5 + knock.Process(n) * Strike(t, 0.001, 0.06) * 3.0 +
-             muffle.Process(n) * Decay(t, 0.05) * 0.8;
+    const double slapped = slap.Process(n) * Strike(t, 0.0005, 0.012) * 2.5;
+    const double knocked = knock.Process(n) * Strike(t, 0.001, 0.06) * 3.0;
+    out[i] = punch + slapped + knocked + muffle.Process(n) * Decay(t, 0.05) * 0.8;
   }
   return out;
 }
@@ -131,7 +132,8 @@ Samples Whizz() {
     band.BandPass(centre, 5.0);
     band2.BandPass(centre, 5.0);
     phase += centre * 0.5 / kRate;
-    const double level = (0.35 + 0.65 * std::sin(M_PI * std::min(1.0, x * 1.3))) * (x > 0.6 ? Decay(x - 0.6, 0.08) : 1.0);
+    const double swell = 0.35 + 0.65 * std::sin(M_PI * std::min(1.0, x * 1.3));
+    const double level = swell * (x > 0.6 ? Decay(x - 0.6, 0.08) : 1.0);
     out[i] = (band2.Process(band.Process(noise.White())) * 6.0 + 0.15 * std::sin(2.0 * M_PI * phase)) * level;
   }
   return out;

@@ -237,8 +237,10 @@ TEST(Dither565, PutsEveryPixelOnTheGridWhileKeepingTheToneOfEachPatch) {
   ramp.width = 256;
   ramp.height = 16;
   for (int y = 0; y < ramp.height; ++y)
-    for (int x = 0; x < ramp.width; ++x)
-      ramp.rgb.insert(ramp.rgb.end(), {static_cast<uint8_t>(x), static_cast<uint8_t>(x), static_cast<uint8_t>(255 - x)});
+    for (int x = 0; x < ramp.width; ++x) {
+      const auto v = static_cast<uint8_t>(x);
+      ramp.rgb.insert(ramp.rgb.end(), {v, v, static_cast<uint8_t>(255 - x)});
+    }
   art::RgbImage dithered = ramp;
   art::DitherTo565(dithered);
   for (int y = 0; y < ramp.height; ++y)

@@ -44,7 +44,8 @@ TEST(SheetLayout, ABandThatWrapsNeverRunsOverItsNeighbours) {
 
 TEST(SheetLayout, ManySmallBandsFillRowsAndLongTitlesKeepTheirRoom) {
   std::vector<SheetBandSize> bands;
-  for (int i = 0; i < 40; ++i) bands.push_back(Band(i % 3 == 0 ? 150 : 40, 1 + i % 4, 40 + 13 * (i % 7), 30 + 17 * (i % 5)));
+  for (int i = 0; i < 40; ++i)
+    bands.push_back(Band(i % 3 == 0 ? 150 : 40, 1 + i % 4, 40 + 13 * (i % 7), 30 + 17 * (i % 5)));
   const SheetLayout layout = LayOutSheet(bands, 1000);
   ExpectNoOverlap(layout, 1000);
   EXPECT_GE(layout.titles[0].w, 150);

@@ -59,7 +59,8 @@ TEST(PluckedString, RingsAtItsPitchAndDiesAway) {
 
 std::vector<double> Sine(double freq, double amplitude, double seconds) {
   std::vector<double> out;
-  for (int i = 0; i < static_cast<int>(seconds * kRate); ++i) out.push_back(amplitude * std::sin(2.0 * M_PI * freq * i / kRate));
+  for (int i = 0; i < static_cast<int>(seconds * kRate); ++i)
+    out.push_back(amplitude * std::sin(2.0 * M_PI * freq * i / kRate));
   return out;
 }
 
@@ -130,7 +131,8 @@ TEST(Gobble, WarblesInUnevenSyllables) {
             1.3 * static_cast<double>(*std::min_element(gaps.begin(), gaps.end())));
   std::vector<double> peaks;
   for (size_t i = 0; i + 1 < onsets.size(); ++i)
-    peaks.push_back(*std::max_element(env.begin() + static_cast<long>(onsets[i]), env.begin() + static_cast<long>(onsets[i + 1])));
+    peaks.push_back(
+        *std::max_element(env.begin() + static_cast<long>(onsets[i]), env.begin() + static_cast<long>(onsets[i + 1])));
   EXPECT_GE(*std::max_element(peaks.begin(), peaks.end()), 1.25 * *std::min_element(peaks.begin(), peaks.end()));
 }
 
