@@ -8,14 +8,12 @@
 
 #include "picture_render.h"
 #include "sheet_groups.h"
+#include "sheet_layout.h"
 
 namespace art {
 namespace {
 
 constexpr int kSheetWidth = 2400;
-constexpr int kMargin = 12;
-constexpr int kLabelHeight = 16;
-constexpr int kGroupLabelHeight = 18;
 constexpr int kMaxThumb = 400;  // larger pictures are shown scaled down
 
 struct Cell {
@@ -72,43 +70,23 @@ bool WriteContactSheet(const std::string& pngPath, const RenderedSet& pictures) 
     if (!placed.count(name)) extra.cells.push_back(MakeCell(name, pictures));
   if (!extra.cells.empty()) bands.push_back(std::move(extra));
 
-  // Lay out: bands flow left to right and wrap; cells within a band too.
-  struct Placed {
-    const Cell* cell;
-    int x, y;
-  };
-  struct Title {
-    std::string text;
-    int x, y;
-  };
-  std::vector<Placed> cells;
-  std::vector<Title> titles;
-  int x = kMargin, y = kMargin, rowHeight = 0;
+  // Titles are measured in their own font so that the layout keeps them apart too.
+  cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+  cairo_t* measure = cairo_create(scratch);
+  cairo_select_font_face(measure, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+  cairo_set_font_size(measure, 12);
+  std::vector<SheetBandSize> sizes;
   for (const Band& band : bands) {
-    int bandWidth = 0;
-    for (const Cell& c : band.cells) bandWidth += std::max(c.w, 70) + kMargin;
-    if (x > kMargin && x + std::min(bandWidth, kSheetWidth - 2 * kMargin) > kSheetWidth - kMargin) {
-      x = kMargin;
-      y += rowHeight + kMargin;
-      rowHeight = 0;
-    }
-    titles.push_back({band.title, x, y + 13});
-    int cx = x, cy = y + kGroupLabelHeight, bandRow = 0;
-    for (const Cell& c : band.cells) {
-      const int cw = std::max(c.w, 70);
-      if (cx > x && cx + cw > kSheetWidth - kMargin) {
-        cx = kMargin;
-        cy += bandRow + kLabelHeight + kMargin;
-        bandRow = 0;
-      }
-      cells.push_back({&c, cx, cy});
-      cx += cw + kMargin;
-      bandRow = std::max(bandRow, c.h);
-    }
-    rowHeight = std::max(rowHeight, cy + bandRow + kLabelHeight - y);
-    x = cx + kMargin * 2;
+    cairo_text_extents_t ext;
+    cairo_text_extents(measure, band.title.c_str(), &ext);
+    SheetBandSize size{static_cast<int>(ext.x_advance) + 1, {}};
+    for (const Cell& c : band.cells) size.pictures.push_back({0, 0, c.w, c.h});
+    sizes.push_back(std::move(size));
   }
-  const int height = y + rowHeight + kMargin;
+  cairo_destroy(measure);
+  cairo_surface_destroy(scratch);
+  const SheetLayout layout = LayOutSheet(sizes, kSheetWidth);
+  const int height = layout.height;
 
   cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kSheetWidth, height);
   cairo_t* cr = cairo_create(sheet);
@@ -117,39 +95,41 @@ bool WriteContactSheet(const std::string& pngPath, const RenderedSet& pictures) 
   cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
   cairo_set_font_size(cr, 12);
   cairo_set_source_rgb(cr, 0.15, 0.15, 0.35);
-  for (const Title& t : titles) {
-    cairo_move_to(cr, t.x, t.y);
-    cairo_show_text(cr, t.text.c_str());
+  for (size_t b = 0; b < bands.size(); ++b) {
+    cairo_move_to(cr, layout.titles[b].x, layout.titles[b].y + 13);
+    cairo_show_text(cr, bands[b].title.c_str());
   }
   cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
   cairo_set_font_size(cr, 11);
-  for (const Placed& p : cells) {
-    const Cell& c = *p.cell;
-    Checker(cr, p.x, p.y, c.w, c.h);
-    if (c.picture) {
-      cairo_surface_t* s = ToSurface(c.picture->image, c.picture->keyed);
-      cairo_save(cr);
-      cairo_translate(cr, p.x, p.y);
-      cairo_scale(cr, c.scale, c.scale);
-      cairo_set_source_surface(cr, s, 0, 0);
-      cairo_pattern_set_filter(cairo_get_source(cr), c.scale < 1 ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST);
-      cairo_paint(cr);
-      cairo_restore(cr);
-      cairo_surface_destroy(s);
-    } else {
-      cairo_set_source_rgb(cr, 0.85, 0.1, 0.1);
-      cairo_set_line_width(cr, 3);
-      cairo_rectangle(cr, p.x + 1.5, p.y + 1.5, c.w - 3, c.h - 3);
-      cairo_move_to(cr, p.x, p.y);
-      cairo_line_to(cr, p.x + c.w, p.y + c.h);
-      cairo_stroke(cr);
+  for (size_t b = 0; b < bands.size(); ++b)
+    for (size_t i = 0; i < bands[b].cells.size(); ++i) {
+      const Cell& c = bands[b].cells[i];
+      const SheetBox& p = layout.cells[b][i];
+      Checker(cr, p.x, p.y, c.w, c.h);
+      if (c.picture) {
+        cairo_surface_t* s = ToSurface(c.picture->image, c.picture->keyed);
+        cairo_save(cr);
+        cairo_translate(cr, p.x, p.y);
+        cairo_scale(cr, c.scale, c.scale);
+        cairo_set_source_surface(cr, s, 0, 0);
+        cairo_pattern_set_filter(cairo_get_source(cr), c.scale < 1 ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST);
+        cairo_paint(cr);
+        cairo_restore(cr);
+        cairo_surface_destroy(s);
+      } else {
+        cairo_set_source_rgb(cr, 0.85, 0.1, 0.1);
+        cairo_set_line_width(cr, 3);
+        cairo_rectangle(cr, p.x + 1.5, p.y + 1.5, c.w - 3, c.h - 3);
+        cairo_move_to(cr, p.x, p.y);
+        cairo_line_to(cr, p.x + c.w, p.y + c.h);
+        cairo_stroke(cr);
+      }
+      cairo_set_source_rgb(cr, 0.1, 0.1, 0.1);
+      std::string label = c.name;
+      if (c.picture && c.scale < 1) label += " (scaled)";
+      cairo_move_to(cr, p.x, p.y + c.h + 12);
+      cairo_show_text(cr, label.c_str());
     }
-    cairo_set_source_rgb(cr, 0.1, 0.1, 0.1);
-    std::string label = c.name;
-    if (c.picture && c.scale < 1) label += " (scaled)";
-    cairo_move_to(cr, p.x, p.y + c.h + 12);
-    cairo_show_text(cr, label.c_str());
-  }
   cairo_destroy(cr);
   const bool ok = cairo_surface_write_to_png(sheet, pngPath.c_str()) == CAIRO_STATUS_SUCCESS;
   cairo_surface_destroy(sheet);

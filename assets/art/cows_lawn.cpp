@@ -8,8 +8,8 @@ namespace {
 using namespace art;
 
 void AddLawnCow(PictureList& out) {
-  out.push_back({"Cow1", 180, 140, true, [](cairo_t* cr) { DrawCow(cr, 0, 4, 1.0, {.tail = -0.6, .jaw = 0}); }});
-  out.push_back({"Cow2", 180, 140, true, [](cairo_t* cr) { DrawCow(cr, 0, 4, 1.0, {.tail = 0.6, .jaw = 1}); }});
+  out.push_back({"Cow1", 190, 140, true, [](cairo_t* cr) { DrawCow(cr, 4, 4, 0.98, {.tail = -0.6, .jaw = 0}); }});
+  out.push_back({"Cow2", 190, 140, true, [](cairo_t* cr) { DrawCow(cr, 4, 4, 0.98, {.tail = 0.6, .jaw = 1}); }});
 }
 
 const PictureGroup kLawnCow(AddLawnCow);

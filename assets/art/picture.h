@@ -30,6 +30,8 @@ struct Picture {
   // whole rectangle.
   bool keyed = true;
   std::function<void(cairo_t*)> draw;
+  // Dithered onto the display's RGB565 grid (for smooth gradients).
+  bool dither565 = false;
 };
 
 using PictureList = std::vector<Picture>;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "dither_565.h"
 #include "key_snap.h"
 
 namespace art {
@@ -16,6 +17,7 @@ RgbImage RenderPicture(const Picture& picture) {
   cairo_destroy(cr);
   RgbImage image = SnapSurface(surface, picture.keyed);
   cairo_surface_destroy(surface);
+  if (picture.dither565) DitherTo565(image);
   return image;
 }
 

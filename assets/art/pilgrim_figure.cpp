@@ -55,7 +55,7 @@ Point Knee(Point hip, Point ankle, Point bend) {
   return {hip.x + dx / 2 + n.x * h, hip.y + dy / 2 + n.y * h};
 }
 
-void Leg(const Ctx& c, Point hip, Point ankle, Point bend, bool front, bool far) {
+void Leg(const Ctx& c, Point hip, Point ankle, Point bend, bool front, bool far, bool back) {
   cairo_t* cr = c.cr;
   const Point knee = Knee(hip, ankle, bend);
   const Colour stocking = far ? Darker(kStocking, 0.12) : kStocking;
@@ -68,7 +68,15 @@ void Leg(const Ctx& c, Point hip, Point ankle, Point bend, bool front, bool far)
   Curve(cr, {hip, Point{(hip.x + knee.x) / 2, (hip.y + knee.y) / 2}, knee});
   Stroke(cr, kPilgrimCoat, 8);
   // Shoe with its buckle.
-  if (front) {
+  if (front && back) {
+    // The heel, and the sole of a foot lifted off the lawn.
+    Ellipse(cr, ankle.x, ankle.y + 1.2, 6, 3.4);
+    FillShaded(cr, kBlack, 1.5 * c.sd, 1.5, 1.5);
+    if (ankle.y < -6) {
+      Ellipse(cr, ankle.x, ankle.y + 3.2, 4.8, 2.2);
+      FillOutline(cr, kBark, 1.0);
+    }
+  } else if (front) {
     Ellipse(cr, ankle.x, ankle.y + 1.2, 6.5, 3.6);
     FillShaded(cr, kBlack, 1.5 * c.sd, 1.5, 1.5);
     RoundRect(cr, ankle.x - 2.6, ankle.y - 2.2, 5.2, 3.8, 0.8);
@@ -182,16 +190,18 @@ void Bow(const Ctx& c, Point grip, Point string, bool arrow) {
 
 // --- Head -----------------------------------------------------------------
 
-void HatShape(const Ctx& c) {
+void HatShape(const Ctx& c, bool buckle = true) {
   cairo_t* cr = c.cr;
   Polygon(cr, {{-11, 0}, {11, 0}, {9, -28}, {-9, -28}});
   DarkShape(c, kPilgrimCoat, 3, 0);
   Polygon(cr, {{-10.8, -1.5}, {10.8, -1.5}, {10.4, -7.5}, {-10.4, -7.5}});
   FillOutline(cr, kBlack, 1.2);
-  RoundRect(cr, -4.5, -8.8, 9, 8.5, 1.2);
-  FillOutline(cr, kBuckle, 1.3);
-  cairo_rectangle(cr, -2, -6.3, 4, 3.5);
-  Fill(cr, kBlack);
+  if (buckle) {
+    RoundRect(cr, -4.5, -8.8, 9, 8.5, 1.2);
+    FillOutline(cr, kBuckle, 1.3);
+    cairo_rectangle(cr, -2, -6.3, 4, 3.5);
+    Fill(cr, kBlack);
+  }
   Ellipse(cr, 0, 0.6, 19.5, 3.6);
   DarkShape(c, kPilgrimCoat, 0, 1.5);
 }
@@ -280,8 +290,34 @@ void Mouth(cairo_t* cr, Point m, PilgrimFace face, double w) {
   }
 }
 
+// The back of his head: hair all over, ears either side, the hat's plain back.
+void HeadFromBehind(const Ctx& c, const PilgrimPose& pose) {
+  cairo_t* cr = c.cr;
+  for (double s : {-1.0, 1.0}) {
+    Ellipse(cr, s * 13.5, -75, 3, 4.2);
+    FillOutline(cr, kSkin, 1.4);
+  }
+  Blob(cr, {{-16, -84}, {-10, -91}, {10, -91}, {16, -84}, {16, -69}, {9, -64}, {-9, -64}, {-16, -69}});
+  FillShaded(cr, kHair, 2 * c.sd, 2);
+  Curve(cr, {{-6, -66}, {-4, -74}, {-5, -82}});
+  Stroke(cr, Darker(kHair, 0.3), 1.2);
+  Curve(cr, {{5, -66}, {4, -75}, {6, -82}});
+  Stroke(cr, Darker(kHair, 0.3), 1.2);
+  if (pose.hatOn) {
+    cairo_save(cr);
+    cairo_translate(cr, pose.hatDx, kBrimY + pose.hatDy);
+    cairo_rotate(cr, pose.hatTilt);
+    HatShape(c, false);
+    cairo_restore(cr);
+  }
+}
+
 void Head(const Ctx& c, const PilgrimPose& pose, bool faceFront) {
   cairo_t* cr = c.cr;
+  if (pose.front && pose.back) {
+    HeadFromBehind(c, pose);
+    return;
+  }
   const double hx = faceFront ? 0 : 3, hy = -76;
   // Hair: a bob below the hat, behind the head.
   if (faceFront) {
@@ -350,7 +386,7 @@ void Head(const Ctx& c, const PilgrimPose& pose, bool faceFront) {
 
 // --- Body -----------------------------------------------------------------
 
-void Coat(const Ctx& c, bool front) {
+void Coat(const Ctx& c, bool front, bool back = false) {
   cairo_t* cr = c.cr;
   if (front) {
     Blob(cr, {{-13, -62}, {13, -62}, {15, -50}, {14, -40}, {18, -20}, {0, -18}, {-18, -20}, {-14, -40}, {-15, -50}});
@@ -364,9 +400,15 @@ void Coat(const Ctx& c, bool front) {
   cairo_clip(cr);
   cairo_rectangle(cr, -20, -43, 40, 6);
   FillOutline(cr, kBlack, 1.2);
-  if (front) Line(cr, 0, -36, 0, -18, kOutline, 1.6);
+  if (front) Line(cr, 0, back ? -60 : -36, 0, -18, kOutline, 1.6);
   cairo_restore(cr);
   cairo_path_destroy(coat);
+  if (back) {
+    // From behind: the belt without its buckle, and the collar's back.
+    Blob(cr, {{-14, -63}, {0, -64}, {14, -63}, {13, -57}, {0, -56}, {-13, -57}});
+    FillShaded(cr, kWhite, 1.5 * c.sd, 1.5, 1.6);
+    return;
+  }
   const double bx = front ? 0 : 8;
   RoundRect(cr, bx - 4.5, -44.5, 9, 9, 1.2);
   FillOutline(cr, kBuckle, 1.3);
@@ -464,7 +506,7 @@ void DrawPilgrim(cairo_t* cr, double x, double y, double scale, const PilgrimPos
   auto drawLeg = [&](const LegPlan& l) {
     cairo_save(cr);
     cairo_set_matrix(cr, &legs);
-    Leg(c, l.hip, l.ankle, l.bend, front, l.far);
+    Leg(c, l.hip, l.ankle, l.bend, front, l.far, pose.back);
     cairo_restore(cr);
   };
 
@@ -519,7 +561,7 @@ void DrawPilgrim(cairo_t* cr, double x, double y, double scale, const PilgrimPos
     drawLeg(farLeg);
     drawLeg(nearLeg);
     cairo_set_matrix(cr, &upper);
-    Coat(c, true);
+    Coat(c, true, pose.back);
     Arm(c, farShoulder, farArm.elbow, farArm.hand, false);
     Arm(c, nearShoulder, nearArm.elbow, nearArm.hand, false);
   } else {

@@ -40,6 +40,7 @@ enum class PilgrimFace { kPlain, kSurprised, kCross, kDazed, kSmiling, kEyesClos
 struct PilgrimPose {
   bool facingRight = false;
   bool front = false;      // whole figure seen from the front (else profile)
+  bool back = false;       // with front: seen from behind instead, walking away
   bool headFront = false;  // profile body with the face turned to the viewer
   double stride = 0;       // -1..1 walking stride (front view: which foot is lifted)
   double kneeUp = 0;       // 0..1 the near knee drawn up (climbing, stepping up)

@@ -139,13 +139,17 @@ Point HeadAt(double pictureX, double footY, const PilgrimPose& p) {
 
 // --- The walk up the lawn and the hop ------------------------------------------
 
-constexpr double kWalkX = 330, kWalkFoot = 125;  // 80 x 128 at (330, 600 .. 315)
+// Walking away from the viewer, up the lawn and into the picture, so seen
+// from behind. He stops with his soles on the lawn, 5 px below the shack's
+// base; the same picture (pilgrimC) stands him on the sill, whose top he then
+// treads 4 px into its depth.
+constexpr double kWalkX = 330, kWalkFoot = 130;  // 80 x 136 at (330, 600 .. 315)
 
 PilgrimPose WalkPose(double stride, double bob) {
-  return {.front = true, .stride = stride, .lift = bob, .face = F::kSmiling};
+  return {.front = true, .back = true, .stride = stride, .lift = bob};
 }
 
-constexpr double kHopX = 330, kHopFoot = 120;  // 100 x 140 at (330, 320)
+constexpr double kHopX = 330, kHopFoot = 125;  // 100 x 140 at (330, 320)
 
 // --- On the sill ---------------------------------------------------------------
 
@@ -160,7 +164,7 @@ void AddPictures(PictureList& out) {
   const char* walkNames[] = {"pilgrimA", "pilgrimB", "pilgrimC", "pilgrimD"};
   for (int i = 0; i < 4; ++i) {
     const PilgrimPose p = WalkPose(strides[i], bobs[i]);
-    out.push_back({walkNames[i], 80, 128, true, [p](cairo_t* cr) { Draw(cr, kWalkX, kWalkFoot, p); }});
+    out.push_back({walkNames[i], 80, 136, true, [p](cairo_t* cr) { Draw(cr, kWalkX, kWalkFoot, p); }});
   }
 
   // The hop for the sill: knees bend, he bounces twice for luck, springs up.
@@ -229,8 +233,8 @@ void AddPictures(PictureList& out) {
                                        .hatTilt = 0.15};
                    Draw(cr, kSillX, kSillFoot, p);
                    const Point h = HeadAt(kSillX, kSillFoot, p);
-                   Burst(cr, h.x, h.y - 8, 34, 42, -M_PI * 0.95, -M_PI * 0.6, 3);
-                   Burst(cr, h.x, h.y - 8, 34, 42, -M_PI * 0.4, -M_PI * 0.05, 3);
+                   Burst(cr, h.x, h.y - 8, 28, 36, -M_PI * 0.9, -M_PI * 0.6, 3);
+                   Burst(cr, h.x, h.y - 8, 28, 36, -M_PI * 0.4, -M_PI * 0.1, 3);
                  }});
   out.push_back({"pilgrim12", 150, 138, true, [](cairo_t* cr) {
                    const PilgrimPose p{.facingRight = true, .lean = -0.06, .holds = H::kBlunderbussAimed, .face = F::kCross, .hatDy = -3, .hatTilt = -0.12};
@@ -252,7 +256,7 @@ void AddPictures(PictureList& out) {
   out.push_back({"pilgrim14", 150, 138, true, [](cairo_t* cr) {
                    Draw(cr, kSillX, kSillFoot, {.facingRight = true, .headTilt = 0.05, .holds = H::kBowDrawn, .face = F::kCross});
                  }});
-  out.push_back({"pilgrim15", 150, 138, true, [](cairo_t* cr) {
+  out.push_back({"pilgrim15", 164, 138, true, [](cairo_t* cr) {
                    const PilgrimPose p{.facingRight = true, .lean = 0.05, .holds = H::kBow, .face = F::kSurprised};
                    const double bx = BoxX(kSillX), by = BoxY(kSillFoot);
                    DrawPilgrim(cr, bx, by, 1, p);
@@ -276,8 +280,8 @@ void AddPictures(PictureList& out) {
                      Draw(cr, kSillX, kSillFoot, p);
                      const Point h = HeadAt(kSillX, kSillFoot, p);
                      // Steam of temper off the hat.
-                     Puff(cr, h.x + side * 24, h.y - 36, 5);
-                     Puff(cr, h.x + side * 31, h.y - 45, 3.5);
+                     Puff(cr, h.x + side * 18, h.y - 36, 5);
+                     Puff(cr, h.x + side * 24, h.y - 45, 3.5);
                      Burst(cr, h.x - side * 8, kSillFoot + 2, 12, 20, M_PI * 0.9, M_PI * 1.1, 2, 1.5);
                    }});
   }
@@ -341,7 +345,7 @@ void AddPictures(PictureList& out) {
                      Puff(cr, m.x + (i ? 2 : 5), m.y - 8, 5);
                      Puff(cr, m.x + (i ? 6 : 1), m.y - 18, 7, 0.9);
                      const Point h = HeadAt(kSootX, kSootFoot, p);
-                     DazeStars(cr, h.x + (i ? -2 : 3), h.y - 44, 20, i ? 1.4 : 0.2);
+                     DazeStars(cr, h.x + (i ? 1 : 3), h.y - 44, 17, i ? 1.4 : 0.2);
                    }});
   }
 
@@ -380,10 +384,10 @@ void AddPictures(PictureList& out) {
                                        .hatDy = 7,
                                        .hatTilt = 0.1};
                    Draw(cr, kJumpX, 138, p);
-                   Burst(cr, 28, 140, 20, 32, M_PI * 0.85, M_PI * 1.15, 3);
-                   Burst(cr, 28, 140, 20, 32, -M_PI * 0.15, M_PI * 0.15, 3);
-                   Puff(cr, 9, 137, 6, 0.9);
-                   Puff(cr, 49, 137, 6, 0.9);
+                   Burst(cr, 30, 132, 16, 24, M_PI * 0.85, M_PI * 1.15, 3);
+                   Burst(cr, 30, 132, 16, 24, -M_PI * 0.15, M_PI * 0.15, 3);
+                   Puff(cr, 16, 132, 5, 0.9);
+                   Puff(cr, 46, 132, 5, 0.9);
                  }});
 
   // Flat on his back on the lawn, hat beside him, seeing stars.
@@ -396,6 +400,11 @@ void AddPictures(PictureList& out) {
                                {.facingRight = true, .stride = 0.4, .nearArm = A::kForward, .farArm = A::kRaised, .face = F::kDazed, .hatOn = false});
                    cairo_restore(cr);
                    DazeStars(cr, 66, 30, 22, 0.8);
+                   // The dust of his landing still settling round him.
+                   Puff(cr, 12, 78, 5, 0.9);
+                   Puff(cr, 158, 80, 6, 0.9);
+                   Puff(cr, 148, 70, 4, 0.9);
+                   Burst(cr, 100, 84, 12, 20, -M_PI * 0.85, -M_PI * 0.6, 2, 1.5);
                  }});
 }
 

@@ -440,9 +440,9 @@ void AddScene(PictureList& out) {
     Cloud(cr, {{590, 430, 14}});
     Cloud(cr, {{468, 418, 13}, {480, 414, 9}});
     Cloud(cr, {{350, 510, 11}});
-    PopLines(cr, 470, 474, 70, 84, 7, -2.8, -0.3);
+    PopLines(cr, 470, 474, 56, 68, 7, -2.8, -0.3);
     Feather(cr, 440, 420, 0.5);
-    Feather(cr, 530, 410, -0.8, kFeatherTan);
+    Feather(cr, 530, 418, -0.8, kFeatherTan);
     Feather(cr, 620, 470, 1.6);
   });
   Add(out, "P&T12", kPT07, [flat, hatX](cairo_t* cr) {
@@ -507,6 +507,9 @@ void AddScene(PictureList& out) {
   });
   Add(out, "P&T24", kPT23, [flat](cairo_t* cr) {
     LyingPilgrim(cr, flat);
+    // Already off: the speed lines of its start (the next frame is stepped
+    // past, so this one carries the zoom).
+    Streaks(cr, 486, 540, {478, 494, 510});
     Turkey(cr, 560, kGround, {.facingRight = true, .crouch = 1, .lean = 0.45, .wings = 0.3, .hat = true, .eyes = Eyes::kOpen});
   });
   Add(out, "P&T25", kPT23, [flat](cairo_t* cr) {

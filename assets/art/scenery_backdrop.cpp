@@ -142,7 +142,7 @@ void DrawBackdrop(cairo_t* cr) {
   Leaves(cr);
 }
 
-void AddBackdrop(PictureList& out) { out.push_back({"bg", 800, 600, false, DrawBackdrop}); }
+void AddBackdrop(PictureList& out) { out.push_back({"bg", 800, 600, false, DrawBackdrop, true}); }
 
 const PictureGroup kBackdrop(AddBackdrop);
 

@@ -153,6 +153,15 @@ void DrawInside(cairo_t* cr) {
   cairo_rectangle(cr, 0, 0, kInsideW, floorY);
   cairo_fill(cr);
   cairo_pattern_destroy(glow);
+  // Light from a second lamp on the wall behind the window, where the pilgrim
+  // stands on the sill: his dark suit shows against it.
+  cairo_pattern_t* behind = cairo_pattern_create_radial(IX(300), IY(236), 6, IX(300), IY(236), 70);
+  cairo_pattern_add_color_stop_rgba(behind, 0, 1.0, 0.86, 0.55, 0.75);
+  cairo_pattern_add_color_stop_rgba(behind, 1, 1.0, 0.8, 0.4, 0.1);
+  cairo_set_source(cr, behind);
+  cairo_rectangle(cr, IX(kWinL), IY(kWinT), kWinR - kWinL, kWinB - kWinT);
+  cairo_fill(cr);
+  cairo_pattern_destroy(behind);
   // Hanging lantern in the doorway.
   Line(cr, IX(110), 0, IX(110), IY(186), kOutline, 1.5);
   RoundRect(cr, IX(102), IY(186), 16, 22, 3);
@@ -167,7 +176,12 @@ void DrawInside(cairo_t* cr) {
   // Rake leaning on the back wall.
   Line(cr, IX(176), IY(230), IX(186), floorY - 8, kWood, 4);
   Line(cr, IX(166), IY(232), IX(188), IY(226), kSteel, 4);
-  // Window: a shelf with jars and a little pumpkin, and a calendar.
+  // A little pumpkin on the floor by the rake, out of the window where it
+  // would peek out behind the pilgrim.
+  Ellipse(cr, IX(168), floorY - 3, 11, 9);
+  FillShaded(cr, kLeafOrange, 3, 3, 1.5);
+  Line(cr, IX(168), floorY - 12, IX(170), floorY - 16, kGrassDark, 2.5);
+  // Window: a shelf with jars, and a calendar.
   RoundRect(cr, IX(kWinL) - 6, IY(258), kWinR - kWinL + 12, 7, 2);
   FillShaded(cr, kWood, 0, 2);
   const Colour jars[] = {kLeafRed, kLeafGold, kGrass};
@@ -177,9 +191,6 @@ void DrawInside(cairo_t* cr) {
     RoundRect(cr, IX(kWinL + 7 + i * 20), IY(235), 16, 5, 1);
     FillOutline(cr, kSteelLight, 1.2);
   }
-  Ellipse(cr, IX(kWinL + 86), IY(248), 12, 10);
-  FillShaded(cr, kLeafOrange, 3, 3, 1.5);
-  Line(cr, IX(kWinL + 86), IY(238), IX(kWinL + 88), IY(234), kGrassDark, 2.5);
   RoundRect(cr, IX(kWinL + 26), IY(kWinT + 10), 46, 40, 2);
   FillOutline(cr, kWhite, 1.5);
   cairo_rectangle(cr, IX(kWinL + 26), IY(kWinT + 10), 46, 11);

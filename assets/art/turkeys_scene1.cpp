@@ -16,14 +16,14 @@ namespace {
 
 using namespace art;
 
-constexpr int kW = 240, kH = 250;
+constexpr int kW = 256, kH = 262;  // room below the ground line for the toes
 constexpr double kScale = 1.2;
 constexpr double kGround = 242;  // feet of the standing turkey (screen y 442)
 constexpr double kFigX = 18, kFigY = kGround - kTurkeyGround * kScale;
 
 // The fainted turkey's picture sits 40 left and 82 lower than the others;
 // everything that stays put on the lawn (the arrow) is shifted by this.
-constexpr int kLyingW = 280, kLyingH = 172;
+constexpr int kLyingW = 280, kLyingH = 190;
 constexpr double kLyingDx = 473 - 433, kLyingDy = 200 - 282;
 
 // Where the arrow sticks in the ground, in the standing pictures' frame.
@@ -128,7 +128,7 @@ void Leap(cairo_t* cr) {
   p.brow = -1;
   Figure(cr, p);
   Burst(cr, 150, 150, 40, 56, -0.9, 0.5, 4, 2.6);
-  Burst(cr, 50, 20, 8, 20, -2.6, -0.9, 3);
+  Burst(cr, 50, 28, 8, 20, -2.6, -0.9, 3);
 }
 
 // T1-04: landed, turned toward the gunner, staring in disbelief at the gap
@@ -254,7 +254,7 @@ void Topple(cairo_t* cr) {
   // Pivot on the heels.
   const double hx = kFigX + (kTurkeyW - 100) * kScale, hy = kGround;
   cairo_translate(cr, hx, hy);
-  cairo_rotate(cr, -0.42);
+  cairo_rotate(cr, -0.3);
   cairo_translate(cr, -hx, -hy);
   TurkeyPose p;
   p.facingRight = true;
@@ -277,7 +277,7 @@ void Fainted(cairo_t* cr) {
   Arrow(cr, kArrowX + kLyingDx, kArrowY + kLyingDy, 0);
   cairo_save(cr);
   // The figure's hips end up a little above the lawn, back on the ground.
-  const double bx = 150, by = ground - 34;
+  const double bx = 150, by = ground - 52;
   cairo_translate(cr, bx, by);
   cairo_rotate(cr, -1.95);
   TurkeyPose p;

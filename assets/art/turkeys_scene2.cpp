@@ -13,7 +13,7 @@ namespace {
 
 using namespace art;
 
-constexpr int kW = 230, kH = 250;
+constexpr int kW = 240, kH = 262;  // room below the ground line for the toes
 constexpr double kGround = 245;  // feet of the standing turkey (screen y 445)
 
 // --- Extras drawn over or under the figure. -------------------------------
@@ -341,7 +341,7 @@ void Pictures(PictureList& out) {
       Act a = Standing();
       a.headBob = bob;
       a.headTilt = 0.12 * bob;
-      a.tilt = 0.03 * bob;
+      a.tilt = 0.015 * bob;
       a.smile = true;
       DrawBird(cr, a);
     });
@@ -611,6 +611,12 @@ void Final(PictureList& out) {
                    }
                    LooseFeather(cr, 14, 226, 0.1, 18, kTurkeyBrown);
                    LooseFeather(cr, 160, 230, -0.2, 16, kFeatherRust);
+                   // Its slide down the wall, still in the air above it (the
+                   // picture of the slide itself is stepped past).
+                   for (int i = 0; i < 3; ++i) {
+                     const double x = 92 + i * 14, y = 12 + (i % 2) * 6;
+                     Line(cr, x, y, x, y + 28, kOutline, 1.8);
+                   }
                  }});
 }
 

@@ -20,7 +20,7 @@ namespace {
 
 using namespace art;
 
-constexpr int kW = 240, kH = 250;
+constexpr int kW = 240, kH = 272;  // room below the ground line for the toes
 constexpr double kScale = 1.2;
 constexpr double kGround = 242;  // feet of the standing turkey (screen y 442)
 constexpr double kFigX = 18;

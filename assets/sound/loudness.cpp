@@ -1,6 +1,7 @@
 #include "loudness.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "biquad.h"
@@ -9,14 +10,59 @@ namespace gs::soundgen {
 
 namespace {
 
-constexpr double kKnee = 0.6;     // below this the limiter leaves samples alone
-constexpr double kCeiling = 0.95; // the limiter never goes past this
+constexpr double kKnee = 0.5;  // below this the limiter leaves samples alone
 
 double Limit(double x) {
   const double a = std::fabs(x);
   if (a <= kKnee) return x;
   const double over = (a - kKnee) / (kCeiling - kKnee);
   return std::copysign(kKnee + (kCeiling - kKnee) * std::tanh(over), x);
+}
+
+// The two stages of the K-weighting (ITU-R BS.1770): a high shelf of +4 dB
+// for the head, and a high-pass near 38 Hz, designed for our sample rate.
+struct KWeighting {
+  double b[2][3];
+  double a[2][3];
+  double x[2][2] = {};
+  double y[2][2] = {};
+
+  KWeighting() {
+    double k = std::tan(M_PI * 1681.974450955533 / kRate);
+    const double q = 0.7071752369554196;
+    const double vh = std::pow(10.0, 3.999843853973347 / 20.0);
+    const double vb = std::pow(vh, 0.4996667741545416);
+    double a0 = 1.0 + k / q + k * k;
+    Set(0, {(vh + vb * k / q + k * k) / a0, 2.0 * (k * k - vh) / a0, (vh - vb * k / q + k * k) / a0},
+        {1.0, 2.0 * (k * k - 1.0) / a0, (1.0 - k / q + k * k) / a0});
+    k = std::tan(M_PI * 38.13547087602444 / kRate);
+    const double q2 = 0.5003270373238773;
+    a0 = 1.0 + k / q2 + k * k;
+    Set(1, {1.0, -2.0, 1.0}, {1.0, 2.0 * (k * k - 1.0) / a0, (1.0 - k / q2 + k * k) / a0});
+  }
+  void Set(int stage, const std::array<double, 3>& bs, const std::array<double, 3>& as) {
+    for (int i = 0; i < 3; ++i) {
+      b[stage][i] = bs[static_cast<size_t>(i)];
+      a[stage][i] = as[static_cast<size_t>(i)];
+    }
+  }
+  double Process(double in) {
+    for (int s = 0; s < 2; ++s) {
+      const double out = b[s][0] * in + b[s][1] * x[s][0] + b[s][2] * x[s][1] - a[s][1] * y[s][0] - a[s][2] * y[s][1];
+      x[s][1] = x[s][0];
+      x[s][0] = in;
+      y[s][1] = y[s][0];
+      y[s][0] = out;
+      in = out;
+    }
+    return in;
+  }
+};
+
+std::vector<double> Limited(const std::vector<double>& dry, double gain) {
+  std::vector<double> out(dry.size());
+  for (size_t i = 0; i < dry.size(); ++i) out[i] = Limit(dry[i] * gain);
+  return out;
 }
 
 }  // namespace
@@ -28,24 +74,50 @@ double Rms(const std::vector<double>& samples) {
   return std::sqrt(sum / static_cast<double>(samples.size()));
 }
 
-void Normalise(std::vector<double>& samples, double targetRms) {
-  if (samples.empty()) return;
-  // Remove any offset first so the limiter treats both halves alike.
-  Biquad dc;
-  dc.HighPass(20.0, 0.707);
-  for (double& s : samples) s = dc.Process(s);
-  // Scaling and limiting pull against each other; a few rounds settle them.
-  for (int round = 0; round < 6; ++round) {
-    const double rms = Rms(samples);
-    if (rms <= 0.0) return;
-    const double gain = targetRms / rms;
-    for (double& s : samples) s = Limit(s * gain);
+double MomentaryMaxLufs(const std::vector<double>& samples) {
+  KWeighting k;
+  std::vector<double> energy(samples.size() + 1, 0.0);  // running sum of squares
+  for (size_t i = 0; i < samples.size(); ++i) {
+    const double w = k.Process(samples[i]);
+    energy[i + 1] = energy[i] + w * w;
   }
-  // A 1 ms rise keeps the start click-free without delaying the cue; 15 ms out.
-  const size_t in = std::min<size_t>(44, samples.size());
-  for (size_t i = 0; i < in; ++i) samples[i] *= static_cast<double>(i) / static_cast<double>(in);
-  const size_t out = std::min<size_t>(661, samples.size());
-  for (size_t i = 0; i < out; ++i) samples[samples.size() - 1 - i] *= static_cast<double>(i) / static_cast<double>(out);
+  // Windows of 400 ms every 10 ms; the part before the start counts as silence.
+  const size_t window = static_cast<size_t>(0.4 * kRate), hop = static_cast<size_t>(0.01 * kRate);
+  double best = 0.0;
+  for (size_t end = hop; end < samples.size() + hop; end += hop) {
+    const size_t to = std::min(end, samples.size());
+    const size_t from = to > window ? to - window : 0;
+    best = std::max(best, (energy[to] - energy[from]) / static_cast<double>(window));
+  }
+  return best > 1e-7 ? -0.691 + 10.0 * std::log10(best) : -70.0;
+}
+
+void Master(std::vector<double>& samples, double targetLufs) {
+  if (!samples.empty()) {
+    // Remove any offset first so the limiter treats both halves alike.
+    Biquad dc;
+    dc.HighPass(20.0, 0.707);
+    for (double& s : samples) s = dc.Process(s);
+    // The limiter makes loudness grow ever more slowly with gain; halving the
+    // gain's range in decibels finds the level, or the loudest the ceiling allows.
+    if (MomentaryMaxLufs(samples) > -70.0) {
+      double lowDb = -60.0, highDb = 60.0;
+      for (int round = 0; round < 24; ++round) {
+        const double midDb = 0.5 * (lowDb + highDb);
+        (MomentaryMaxLufs(Limited(samples, std::pow(10.0, midDb / 20.0))) < targetLufs ? lowDb : highDb) = midDb;
+      }
+      samples = Limited(samples, std::pow(10.0, lowDb / 20.0));
+    }
+    // A 1 ms rise keeps the start click-free without delaying the cue; 15 ms out.
+    const size_t in = std::min<size_t>(44, samples.size());
+    for (size_t i = 0; i < in; ++i) samples[i] *= static_cast<double>(i) / static_cast<double>(in);
+    const size_t out = std::min<size_t>(661, samples.size());
+    for (size_t i = 0; i < out; ++i)
+      samples[samples.size() - 1 - i] *= static_cast<double>(i) / static_cast<double>(out);
+  }
+  const size_t length =
+      std::max(static_cast<size_t>(kMinSeconds * kRate), samples.size() + static_cast<size_t>(kSilentEnd * kRate));
+  samples.resize(length, 0.0);
 }
 
 }  // namespace gs::soundgen

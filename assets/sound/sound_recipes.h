@@ -6,10 +6,12 @@ namespace gs::soundgen {
 
 using Samples = std::vector<double>;
 
-// One wave file of the show and the recipe that synthesises it.
+// One wave file of the show, the recipe that synthesises it and its place in
+// the mix: the momentary maximum (EBU R128, LUFS) it is mastered to.
 struct SoundRecipe {
   const char* file;
   Samples (*make)();
+  double loudness;
 };
 
 // All thirteen, in the order the show loads them.

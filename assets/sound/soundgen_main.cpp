@@ -6,10 +6,6 @@
 #include "sound_recipes.h"
 #include "wave_file.h"
 
-namespace {
-constexpr double kTargetRms = 0.1;  // -20 dB of full scale: room for the shots' peaks
-}
-
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
@@ -19,7 +15,7 @@ int main(int argc, char** argv) {
   int failures = 0;
   for (const gs::soundgen::SoundRecipe& recipe : gs::soundgen::SoundRecipes()) {
     gs::soundgen::Samples samples = recipe.make();
-    gs::soundgen::Normalise(samples, kTargetRms);
+    gs::soundgen::Master(samples, recipe.loudness);
     const std::string path = folder + "/" + recipe.file;
     if (!gs::soundgen::WriteWaveFile(path, samples)) {
       std::fprintf(stderr, "cannot write %s\n", path.c_str());

@@ -1,6 +1,7 @@
 // The building blocks of the sound generator.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "biquad.h"
@@ -56,37 +57,83 @@ TEST(PluckedString, RingsAtItsPitchAndDiesAway) {
   EXPECT_LT(Rms(late), Rms(early) * 0.5);
 }
 
-TEST(Normalise, ReachesTheTargetWithoutClippingAndEndsQuietly) {
+std::vector<double> Sine(double freq, double amplitude, double seconds) {
+  std::vector<double> out;
+  for (int i = 0; i < static_cast<int>(seconds * kRate); ++i)
+    out.push_back(amplitude * std::sin(2.0 * M_PI * freq * i / kRate));
+  return out;
+}
+
+TEST(MomentaryMaxLufs, ReadsTheReferenceTonesOfTheStandard) {
+  // A full-scale 997 Hz sine in one channel reads -3.01 LUFS; 20 dB down, -23.01.
+  EXPECT_NEAR(MomentaryMaxLufs(Sine(997, 1.0, 1.0)), -3.01, 0.1);
+  EXPECT_NEAR(MomentaryMaxLufs(Sine(997, 0.1, 1.0)), -23.01, 0.1);
+  // The weighting lifts the highs and cuts the lows (as ffmpeg's ebur128
+  // reads the same tones).
+  EXPECT_NEAR(MomentaryMaxLufs(Sine(10000, 0.1, 1.0)), -19.7, 0.2);
+  EXPECT_NEAR(MomentaryMaxLufs(Sine(30, 0.1, 1.0)), -32.0, 0.3);
+  // Only the loudest 400 ms count: a short burst in silence reads lower.
+  std::vector<double> burst = Sine(997, 1.0, 0.1);
+  burst.resize(44100, 0.0);
+  EXPECT_NEAR(MomentaryMaxLufs(burst), -3.01 + 10.0 * std::log10(0.25), 0.2);
+  EXPECT_EQ(MomentaryMaxLufs(std::vector<double>(44100, 0.0)), -70.0);
+  EXPECT_EQ(MomentaryMaxLufs({}), -70.0);
+}
+
+TEST(Master, ReachesTheLevelBelowTheCeilingAndEndsInSilence) {
   NoiseSource noise(3);
   std::vector<double> loud, spiky, silent(1000, 0.0), empty;
   for (int i = 0; i < 22050; ++i) loud.push_back(5.0 * noise.White());
   for (int i = 0; i < 22050; ++i) spiky.push_back((i % 5000 == 0 ? 50.0 : 0.0) + 0.01 * noise.White());
-  Normalise(loud, 0.1);
-  EXPECT_NEAR(Rms(loud), 0.1, 0.005);
-  Normalise(spiky, 0.1);
+  Master(loud, -20.0);
+  EXPECT_NEAR(MomentaryMaxLufs(loud), -20.0, 0.1);
+  Master(spiky, -20.0);
+  EXPECT_NEAR(MomentaryMaxLufs(spiky), -20.0, 0.1);
   for (const auto* v : {&loud, &spiky}) {
-    for (double x : *v) ASSERT_LT(std::fabs(x), 0.96);
-    EXPECT_LT(std::fabs(v->back()), 0.001);
+    for (double x : *v) ASSERT_LE(std::fabs(x), kCeiling);
+    EXPECT_GE(v->size(), static_cast<size_t>(kMinSeconds * kRate));
+    EXPECT_EQ(v->back(), 0.0);
   }
-  Normalise(silent, 0.1);
+  // Longer sounds keep their length and gain the silent end.
+  std::vector<double> longer = Sine(440, 0.5, 2.0);
+  Master(longer, -20.0);
+  EXPECT_EQ(longer.size(), static_cast<size_t>(2.0 * kRate) + static_cast<size_t>(kSilentEnd * kRate));
+  // Asked for more than the ceiling allows: as loud as it can be, still below it.
+  std::vector<double> square = Sine(1000, 0.5, 1.0);
+  Master(square, 0.0);
+  for (double x : square) ASSERT_LE(std::fabs(x), kCeiling);
+  EXPECT_GT(MomentaryMaxLufs(square), -3.0);
+  Master(silent, -20.0);
   for (double x : silent) EXPECT_EQ(x, 0.0);
-  Normalise(empty, 0.1);
-  EXPECT_TRUE(empty.empty());
+  Master(empty, -20.0);
+  EXPECT_EQ(empty.size(), static_cast<size_t>(kMinSeconds * kRate));
 }
 
-TEST(Gobble, WarblesAtARapidSyllableRate) {
+TEST(Gobble, WarblesInUnevenSyllables) {
   const std::vector<double> g = Gobble();
-  // Loudness in 10 ms windows over the first second: count the swells.
+  // Loudness in 5 ms windows over the first second: find the swells.
   std::vector<double> env;
-  for (size_t at = 0; at + 441 <= 44100 && at + 441 <= g.size(); at += 441) {
-    env.push_back(Rms(std::vector<double>(g.begin() + static_cast<long>(at), g.begin() + static_cast<long>(at + 441))));
+  for (size_t at = 0; at + 220 <= 44100 && at + 220 <= g.size(); at += 220) {
+    env.push_back(Rms(std::vector<double>(g.begin() + static_cast<long>(at), g.begin() + static_cast<long>(at + 220))));
   }
   double mean = 0;
   for (double e : env) mean += e / static_cast<double>(env.size());
-  int swells = 0;
-  for (size_t i = 1; i < env.size(); ++i) swells += env[i - 1] < mean && env[i] >= mean;
-  EXPECT_GE(swells, 8);
-  EXPECT_LE(swells, 16);
+  std::vector<size_t> onsets;
+  for (size_t i = 1; i < env.size(); ++i)
+    if (env[i - 1] < mean && env[i] >= mean) onsets.push_back(i);
+  EXPECT_GE(onsets.size(), 8u);
+  EXPECT_LE(onsets.size(), 16u);
+  // Syllables of one length and one loudness sound like a machine.
+  std::vector<size_t> gaps;
+  for (size_t i = 1; i < onsets.size(); ++i) gaps.push_back(onsets[i] - onsets[i - 1]);
+  ASSERT_GE(gaps.size(), 4u);
+  EXPECT_GE(static_cast<double>(*std::max_element(gaps.begin(), gaps.end())),
+            1.3 * static_cast<double>(*std::min_element(gaps.begin(), gaps.end())));
+  std::vector<double> peaks;
+  for (size_t i = 0; i + 1 < onsets.size(); ++i)
+    peaks.push_back(
+        *std::max_element(env.begin() + static_cast<long>(onsets[i]), env.begin() + static_cast<long>(onsets[i + 1])));
+  EXPECT_GE(*std::max_element(peaks.begin(), peaks.end()), 1.25 * *std::min_element(peaks.begin(), peaks.end()));
 }
 
 }  // namespace
