@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <iterator>
 #include <cstring>
 
 #include "display/sdl/utf8_sanitise.h"
@@ -235,9 +236,10 @@ void SdlDisplay::DrawSprite(int32_t id) {
   if (!s || !compose_) return;
   auto sp = pictures_.find(id);
   if (sp == pictures_.end()) return;
-  auto fr = sp->second.find(s->frame);
-  if (fr == sp->second.end()) return;
-  SDL_Surface* pic = fr->second.get();
+  // A frame without a picture shows the nearest lower frame that has one.
+  auto fr = sp->second.upper_bound(s->frame);
+  if (fr == sp->second.begin()) return;
+  SDL_Surface* pic = std::prev(fr)->second.get();
   if (s->x >= kW || s->y >= kH || s->x + pic->w <= 0 || s->y + pic->h <= 0) return;
   const bool coversFrame = s->x <= 0 && s->y <= 0 && s->x + pic->w >= kW && s->y + pic->h >= kH;
   if (!(coversFrame && !SDL_HasColorKey(pic))) ApplyPendingClear();
@@ -254,23 +256,27 @@ void SdlDisplay::ClearFrame(int32_t colour) {
   clearPending_ = true;
 }
 
-TTF_Font* SdlDisplay::FontFor(const std::string& face, int pixelSize) {
+TTF_Font* SdlDisplay::FontFor(const std::string& face, int cellHeight) {
   static std::map<std::string, std::string> resolved;
   auto r = resolved.find(face);
   if (r == resolved.end()) r = resolved.emplace(face, ResolveFontFile(face)).first;
   if (r->second.empty() || !ttfUp_) return nullptr;
-  auto key = std::make_pair(r->second, pixelSize);
+  auto key = std::make_pair(r->second, cellHeight);
   auto it = fonts_.find(key);
   if (it != fonts_.end()) return it->second;
-  TTF_Font* font = TTF_OpenFont(r->second.c_str(), pixelSize);
-  if (font) fonts_[key] = font;
+  TTF_Font* font = TTF_OpenFont(r->second.c_str(), cellHeight);
+  if (!font) return nullptr;
+  // SDL_ttf sizes a font by its em; the cell (ascent + descent) is taller,
+  // so step down to the largest em whose cell fits.
+  for (int em = cellHeight; em > 1 && TTF_FontHeight(font) > cellHeight;) TTF_SetFontSize(font, --em);
+  fonts_[key] = font;
   return font;
 }
 
+// The size is the height of the font's cell in pixels, as a Windows font
+// height of +size is: lines drawn that far apart do not overlap.
 void SdlDisplay::SetTextFont(const std::string& face, int32_t size, int32_t, bool, bool, bool) {
-  int32_t points = std::clamp<int32_t>(size, 1, 200);
-  int pixels = std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
-  font_ = FontFor(face.empty() ? std::string("sans-serif") : face, pixels);
+  font_ = FontFor(face.empty() ? std::string("sans-serif") : face, std::clamp<int32_t>(size, 1, 200));
 }
 
 SDL_Surface* SdlDisplay::RenderedText(const std::string& text, int32_t colour) {

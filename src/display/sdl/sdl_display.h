@@ -90,7 +90,7 @@ class SdlDisplay : public Display, private EventSource {
   bool OpenWindows();
   void CoverEveryMonitor();
   void PresentTo(Window& w, const SDL_Rect& changed, bool full);
-  TTF_Font* FontFor(const std::string& face, int pixelSize);
+  TTF_Font* FontFor(const std::string& face, int cellHeight);
   SDL_Surface* RenderedText(const std::string& text, int32_t colour);
   // A clear is held back until something needs the pixels under it, so that
   // a clear followed by a full-screen opaque picture costs one copy, not two.
