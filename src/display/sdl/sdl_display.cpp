@@ -14,6 +14,7 @@
 #include <iterator>
 #include <cstring>
 
+#include "display/frame_events.h"
 #include "display/sdl/utf8_sanitise.h"
 
 namespace gs {
@@ -145,9 +146,7 @@ bool SdlDisplay::WriteComposedPng(const std::string& path) const {
 
 void SdlDisplay::Attach(EventLoop& loop, DisplayEvents& events) {
   events_ = &events;
-  loop.AddTimer(1000000, 60, [this] {
-    if (open_ && events_) events_->Frame();
-  });
+  AddFrameTimer(loop, events, [this] { return open_; });
   if (!options_.headless) loop.AddSource(this);
 }
 
@@ -175,8 +174,21 @@ bool SdlDisplay::OpenDisplay(int32_t, int32_t, int32_t, const std::string&) {
   wide_.reset(SDL_CreateRGBSurfaceWithFormat(0, kW, kH, 32, SDL_PIXELFORMAT_XRGB8888));
   if (!presented_ || !wide_) return false;
   inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;
+  refreshUs_ = RefreshPeriodUs();
   open_ = true;
   return true;
+}
+
+int64_t SdlDisplay::RefreshPeriodUs() const {
+  // The slowest monitor shown on decides; 60 Hz where none says.
+  int hz = 0;
+  for (const Window& w : windows_) {
+    SDL_DisplayMode mode{};
+    const int index = SDL_GetWindowDisplayIndex(w.window);
+    if (index >= 0 && SDL_GetCurrentDisplayMode(index, &mode) == 0 && mode.refresh_rate > 0)
+      hz = hz ? std::min(hz, mode.refresh_rate) : mode.refresh_rate;
+  }
+  return 1000000 / (hz > 0 ? hz : 60);
 }
 
 bool SdlDisplay::OpenWindows() {
@@ -324,6 +336,19 @@ void SdlDisplay::DrawText(const std::string& text, int32_t x, int32_t y, int32_t
 
 void SdlDisplay::PresentFrame() {
   if (!open_ || options_.headless || !presented_ || !wide_) return;
+  presentPending_ = true;
+  PresentIfDue();
+}
+
+void SdlDisplay::PresentIfDue() {
+  if (!presentPending_ || (everPresented_ && clock_.MonotonicUs() < lastPresentUs_ + refreshUs_)) return;
+  presentPending_ = false;
+  PresentNow();
+}
+
+int64_t SdlDisplay::WakeDeadline() const { return presentPending_ ? lastPresentUs_ + refreshUs_ : INT64_MAX; }
+
+void SdlDisplay::PresentNow() {
   // Only what changed since the last present is converted, scaled and sent.
   ApplyPendingClear();
   const int pitch = compose_->pitch;
@@ -362,6 +387,8 @@ void SdlDisplay::PresentFrame() {
   SDL_Rect dst = changed;
   SDL_BlitSurface(compose_.get(), &src, wide_.get(), &dst);
   for (Window& w : windows_) PresentTo(w, changed, w.needsFull);
+  lastPresentUs_ = clock_.MonotonicUs();
+  ++presentCount_;
   if (!everPresented_) {
     everPresented_ = true;
     // For the start-up benchmark: when the first frame reached the screen,
@@ -418,11 +445,13 @@ void SdlDisplay::Poll(int64_t maxWaitUs) {
     if (maxWaitUs > 0) SDL_Delay(static_cast<Uint32>(maxWaitUs / 1000));
     return;
   }
+  PresentIfDue();
   if (maxWaitUs > 0) {
-    if (!SDL_WaitEventTimeout(&e, static_cast<int>(std::max<int64_t>(1, maxWaitUs / 1000)))) return;
-    Dispatch(e);
+    // Rounded up: waking a little early would only mean waking twice.
+    if (SDL_WaitEventTimeout(&e, static_cast<int>(std::max<int64_t>(1, (maxWaitUs + 999) / 1000)))) Dispatch(e);
   }
   while (SDL_PollEvent(&e)) Dispatch(e);
+  PresentIfDue();
 }
 
 void SdlDisplay::Dispatch(const SDL_Event& e) {
@@ -435,6 +464,8 @@ void SdlDisplay::Dispatch(const SDL_Event& e) {
           e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_RESTORED) {
         for (Window& w : windows_)
           if (SDL_GetWindowID(w.window) == e.window.windowID) w.needsFull = true;
+        // Redrawn at the next refresh, not only with the next change.
+        if (presented_ && wide_) presentPending_ = true;
       }
       if (e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_ENTER)
         inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;
