@@ -68,6 +68,8 @@ class SdlDisplay : public Display, private EventSource {
   void PresentFrame() override;
 
  private:
+  static constexpr int kW = 800;  // the composed frame
+  static constexpr int kH = 600;
   struct SurfaceFree {
     void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
   };
