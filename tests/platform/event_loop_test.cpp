@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "doubles/sleeping_source.h"
+
 namespace gs {
 namespace {
 
@@ -78,25 +80,6 @@ TEST(EventLoop, QuitStopsDispatchAtOnce) {
   EXPECT_EQ(after, 0);
   EXPECT_EQ(loop.status(), 3);
 }
-
-// Stands in for the window system in a real-time run on a simulated clock:
-// every wait moves the clock on, up to 0.7 ms late as a busy scheduler
-// would, and is one wake-up of the thread.
-class SleepingSource : public EventSource {
- public:
-  explicit SleepingSource(SimClock& clock) : clock_(clock) {}
-  void Poll(int64_t maxWaitUs) override {
-    if (maxWaitUs <= 0) return;
-    ++wakeUps;
-    seed_ = seed_ * 1103515245 + 12345;
-    clock_.Advance(maxWaitUs + static_cast<int64_t>(seed_ >> 16) % 700);
-  }
-  int wakeUps = 0;
-
- private:
-  SimClock& clock_;
-  uint32_t seed_ = 1;
-};
 
 // A 150 Hz timer whose ticks are quiet except every sixth, beside a 0.5 s
 // timer, run for 2 s: in real time the loop wakes only for the ticks that

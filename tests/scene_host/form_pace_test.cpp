@@ -1,5 +1,6 @@
 // The pace of the show: Frame events, scene frames, the real-time loop's
 // late quiet frames, and the whole show at every setting of TunePC.
+#include "doubles/sleeping_source.h"
 #include "scene_host/form_fixture.h"
 
 namespace gs::testing {
@@ -53,24 +54,6 @@ TEST_F(FormTest, OnlyFramesThatDrawNothingNewMayWait) {
   f.TunePC = 21;  // never a scene frame
   EXPECT_GT(f.QuietFramesAhead(), 1000000);
 }
-
-// Wakes the loop as the window system would: every wait moves the clock on,
-// up to 0.9 ms late, and counts as one wake-up of the thread.
-class SleepingSource : public EventSource {
- public:
-  explicit SleepingSource(SimClock& clock) : clock_(clock) {}
-  void Poll(int64_t maxWaitUs) override {
-    if (maxWaitUs <= 0) return;
-    ++wakeUps;
-    seed_ = seed_ * 1103515245 + 12345;
-    clock_.Advance(maxWaitUs + static_cast<int64_t>(seed_ >> 16) % 900);
-  }
-  int wakeUps = 0;
-
- private:
-  SimClock& clock_;
-  uint32_t seed_ = 7;
-};
 
 // A scene window on a loop and doubles of its own, with settings of a user
 // who has been through the first run.
