@@ -32,7 +32,7 @@ EventLoop::TimerId EventLoop::AddTimer(int64_t periodNumUs, int64_t periodDen, s
                                        QuietTicks quiet) {
   if (periodDen <= 0) periodDen = 1;
   if (periodNumUs <= 0) periodNumUs = 1;
-  timers_.push_back(Timer{periodNumUs, periodDen, base_.MonotonicUs(), 1, true, std::move(tick), std::move(quiet)});
+  timers_.push_back(Timer{periodNumUs, periodDen, clock_.MonotonicUs(), 1, true, std::move(tick), std::move(quiet)});
   return static_cast<TimerId>(timers_.size() - 1);
 }
 
