@@ -1,22 +1,30 @@
 #!/usr/bin/env bash
 # CPU share of one core taken by a running saver and by the X server it draws
-# on, averaged over a stretch of its show, with its peak memory. Each program
-# gets a fresh Xvfb of its own, so the server's time is the program's doing.
-# The saver runs with first-run settings (a fresh settings folder) and silent
-# audio. Where Debian's xscreensaver hacks are installed (xscreensaver-data,
-# xscreensaver-data-extra) swirl, fuzzyflakes and xflame are measured the
-# same way with -root, for comparison.
+# on, averaged over a stretch of its show, with its peak memory and the
+# wake-ups a second of its main thread (voluntary context switches). Each
+# program gets a fresh Xvfb of its own, so the server's time is the program's
+# doing. The saver runs with first-run settings (a fresh settings folder) and
+# silent audio. Where Debian's xscreensaver hacks are installed
+# (xscreensaver-data, xscreensaver-data-extra) swirl, fuzzyflakes and xflame
+# are measured the same way with -root, for comparison (HACKS="swirl" picks
+# fewer). A second build given as BEFORE is measured in the same run.
 #
-#   bench/cpu_share.sh [path/to/gobbleshot1] [seconds]
+#   bench/cpu_share.sh [path/to/gobbleshot1] [seconds] [WxH] [BEFORE]
 set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
 bin=${1:-$top/build/gobbleshot1}
 seconds=${2:-30}
+size=${3:-1920x1080}
+before=${4:-}
 hz=$(getconf CLK_TCK)
 hacks=/usr/libexec/xscreensaver
 
 ticks() {  # utime + stime of a process, in clock ticks
   awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0
+}
+
+wakeups() {  # voluntary context switches of a process's main thread
+  awk '/^voluntary_ctxt_switches/ { print $2 }' "/proc/$1/task/$1/status" 2>/dev/null || echo 0
 }
 
 measure() {  # name, command... : prints one row
@@ -26,7 +34,7 @@ measure() {  # name, command... : prints one row
   work=$(mktemp -d)
   fifo=$work/fifo
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
   xpid=$!
   read -r -t 20 num <"$fifo"
   if [ -z "${num:-}" ]; then
@@ -38,10 +46,10 @@ measure() {  # name, command... : prints one row
     "$@" >/dev/null 2>&1 &
   pid=$!
   sleep 1  # start-up is measured elsewhere
-  local p0 x0 p1 x1 t0 t1 hwm
-  p0=$(ticks $pid) x0=$(ticks $xpid) t0=$(date +%s%N)
+  local p0 x0 p1 x1 t0 t1 w0 w1 hwm
+  p0=$(ticks $pid) x0=$(ticks $xpid) w0=$(wakeups $pid) t0=$(date +%s%N)
   sleep "$seconds"
-  p1=$(ticks $pid) x1=$(ticks $xpid) t1=$(date +%s%N)
+  p1=$(ticks $pid) x1=$(ticks $xpid) w1=$(wakeups $pid) t1=$(date +%s%N)
   hwm=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status" 2>/dev/null)
   kill -TERM $pid 2>/dev/null
   wait $pid 2>/dev/null
@@ -49,13 +57,16 @@ measure() {  # name, command... : prints one row
   wait $xpid 2>/dev/null
   rm -rf "$work"
   awk -v n="$name" -v p=$((p1 - p0)) -v x=$((x1 - x0)) -v ns=$((t1 - t0)) -v hz="$hz" -v hwm="${hwm:-0}" \
+    -v w=$((w1 - w0)) \
     'BEGIN { s = ns / 1e9; pp = 100 * p / hz / s; xx = 100 * x / hz / s;
-             printf "%-12s %7.2f %7.2f %7.2f %9.1f\n", n, pp, xx, pp + xx, hwm / 1024 }'
+             printf "%-12s %7.2f %7.2f %7.2f %9.1f %9.1f\n", n, pp, xx, pp + xx, hwm / 1024, w / s }'
 }
 
-printf "%-12s %7s %7s %7s %9s   (%% of one core over %s s at 1920x1080)\n" program saver X total "VmHWM MiB" "$seconds"
+printf "%-12s %7s %7s %7s %9s %9s   (%% of one core over %s s at %s)\n" program saver X total "VmHWM MiB" \
+  "wakeups/s" "$seconds" "$size"
 measure gobbleshot1 "$bin" /s
-for hack in swirl fuzzyflakes xflame; do
+[ -n "$before" ] && measure before "$before" /s
+for hack in ${HACKS:-swirl fuzzyflakes xflame}; do
   [ -x "$hacks/$hack" ] && measure "$hack" "$hacks/$hack" -root
 done
 exit 0

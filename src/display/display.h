@@ -21,6 +21,9 @@ class DisplayEvents {
   virtual void KeyDown(int16_t keyCode, int16_t shift) = 0;
   virtual void MouseDown(int16_t button, int16_t shift, int32_t x, int32_t y) = 0;
   virtual void MouseMove(int16_t button, int16_t shift, int32_t x, int32_t y) = 0;
+  // How many of the next Frame events would change nothing on the screen if
+  // nothing else happened in between, so that they need not run on time.
+  virtual int64_t QuietFramesAhead() const { return 0; }
 };
 
 // The full-screen sprite display. Sprite ids, frame numbers and coordinates
@@ -30,8 +33,9 @@ class Display {
  public:
   virtual ~Display() = default;
 
-  // Wires the display into the loop: Frame at 60 per second from a loop timer
-  // (no catch-up burst after a stall) and input through a loop source.
+  // Wires the display into the loop: Frame at kFrameEventsPerSecond from a
+  // loop timer (no catch-up burst after a stall) and input through a loop
+  // source.
   virtual void Attach(EventLoop& loop, DisplayEvents& events) = 0;
 
   virtual bool OpenDisplay(int32_t width, int32_t height, int32_t depth, const std::string& text) = 0;

@@ -3,14 +3,36 @@
 #include <algorithm>
 #include <climits>
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 namespace gs {
 
-EventLoop::TimerId EventLoop::AddTimer(int64_t periodNumUs, int64_t periodDen, std::function<void()> tick) {
+namespace {
+// The longest the real-time loop sleeps without a reason, and the most ticks
+// of one timer it puts off.
+constexpr int64_t kMaxWaitUs = 100000;
+constexpr int64_t kMaxQuietTicks = 1 << 20;
+// A wake this much after the planned time is the scheduler's doing, not
+// falling behind: the ticks in between still run each at its own time.
+constexpr int64_t kOnTimeSlackUs = 10000;
+}  // namespace
+
+int64_t LoopClock::MonotonicUs() const { return tickUs_ == kNone ? base_.MonotonicUs() : tickUs_; }
+
+double LoopClock::TimeOfDay() const {
+  if (tickUs_ == kNone) return base_.TimeOfDay();
+  double t = std::fmod(base_.TimeOfDay() - (base_.MonotonicUs() - tickUs_) / 1e6, 86400.0);
+  // To the microsecond, so that a tick on a whole second reads as exactly that.
+  t = std::round((t < 0 ? t + 86400.0 : t) * 1e6) / 1e6;
+  return t >= 86400.0 ? t - 86400.0 : t;
+}
+
+EventLoop::TimerId EventLoop::AddTimer(int64_t periodNumUs, int64_t periodDen, std::function<void()> tick,
+                                       QuietTicks quiet) {
   if (periodDen <= 0) periodDen = 1;
   if (periodNumUs <= 0) periodNumUs = 1;
-  timers_.push_back(Timer{periodNumUs, periodDen, clock_.MonotonicUs(), 1, true, std::move(tick)});
+  timers_.push_back(Timer{periodNumUs, periodDen, clock_.MonotonicUs(), 1, true, std::move(tick), std::move(quiet)});
   return static_cast<TimerId>(timers_.size() - 1);
 }
 
@@ -45,18 +67,36 @@ int64_t EventLoop::NextDeadline() const {
   return next;
 }
 
-bool EventLoop::FireOneDue(int64_t nowUs) {
+int64_t EventLoop::WakeDeadline() const {
+  int64_t next = INT64_MAX;
+  for (const Timer& t : timers_) {
+    if (!t.enabled) continue;
+    const int64_t quiet = t.quiet ? std::clamp<int64_t>(t.quiet(), 0, kMaxQuietTicks) : 0;
+    next = std::min(next, t.Deadline(quiet));
+  }
+  for (const EventSource* s : sources_) next = std::min(next, s->WakeDeadline());
+  return next;
+}
+
+bool EventLoop::FireOneDue(int64_t nowUs, int64_t onTimeUntilUs) {
   Timer* due = nullptr;
   for (Timer& t : timers_)
     if (t.enabled && t.Deadline() <= nowUs && (!due || t.Deadline() < due->Deadline())) due = &t;
   if (!due) return false;
-  // Coalesce: step to the first deadline after now, so a late timer ticks once.
-  do {
+  int64_t at = due->Deadline();
+  if (at <= onTimeUntilUs) {
     ++due->k;
-  } while (due->Deadline() <= nowUs);
+  } else {
+    // Coalesce: one tick, at the last deadline passed, then on from now.
+    while (due->Deadline(1) <= nowUs) ++due->k;
+    at = due->Deadline();
+    ++due->k;
+  }
   // The handler may add timers (reallocating the vector): copy the callable.
   std::function<void()> tick = due->tick;
+  clock_.BeginTick(at);
   tick();
+  clock_.EndTick();
   return true;
 }
 
@@ -70,14 +110,19 @@ void EventLoop::PollSources(int64_t maxWaitUs) {
 }
 
 int EventLoop::Run() {
+  // Ticks due by the time the loop meant to wake run each at its own time;
+  // only a wake later than that counts as falling behind, and so does all
+  // that fell due before the loop ran.
+  int64_t plannedWakeUs = INT64_MIN;
   while (!quitting_) {
-    int64_t now = clock_.MonotonicUs();
-    if (FireOneDue(now)) {
-      PollSources(0);
-      continue;
+    const int64_t now = base_.MonotonicUs();
+    while (!quitting_ && FireOneDue(now, plannedWakeUs)) {
     }
-    int64_t next = NextDeadline();
-    int64_t wait = next == INT64_MAX ? 100000 : std::clamp<int64_t>(next - now, 0, 100000);
+    if (quitting_) break;
+    const int64_t after = base_.MonotonicUs();
+    const int64_t next = WakeDeadline();
+    const int64_t wait = next == INT64_MAX ? kMaxWaitUs : std::clamp<int64_t>(next - after, 0, kMaxWaitUs);
+    plannedWakeUs = std::max(plannedWakeUs, after + wait + kOnTimeSlackUs);
     PollSources(wait);
   }
   return status_;
@@ -90,7 +135,9 @@ bool EventLoop::RunUntil(SimClock& clock, int64_t untilUs) {
     int64_t next = NextDeadline();
     if (next > untilUs) break;
     if (next > clock.MonotonicUs()) clock.Set(next);
-    FireOneDue(clock.MonotonicUs());
+    // Every tick runs at its time; one already behind the clock (the clock
+    // was moved on past it) coalesces as in real time.
+    FireOneDue(clock.MonotonicUs(), next == clock.MonotonicUs() ? next : INT64_MIN);
   }
   if (!quitting_ && clock.MonotonicUs() < untilUs) clock.Set(untilUs);
   return !quitting_;

@@ -12,8 +12,9 @@ namespace gs {
 
 namespace {
 
-// A typed font size: a number rounded half to even, clamped to sane point
-// sizes; text that is no number gives the first-run size.
+// A typed font size (the height of a line in pixels): a number rounded half
+// to even, clamped to sane sizes; text that is no number gives the first-run
+// size.
 int32_t FontPoints(const std::string& typed, int32_t fallback) {
   const char* begin = typed.c_str();
   char* end = nullptr;

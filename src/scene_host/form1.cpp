@@ -161,6 +161,7 @@ void Form1::OpenDirectSoundSession() {
 void Form1::Timer1_Timer() {
   if (closed_) return;
   ClockTime = Loop.clock().TimeOfDay();
+  overlaysChanged_ = true;
   StepTicks = Inc16(StepTicks);
   Scene1Ticks = Inc16(Scene1Ticks);
   Scene2Ticks = Inc16(Scene2Ticks);
@@ -175,6 +176,7 @@ void Form1::Timer2_Timer() {
 void Form1::Timer3_Timer() {
   if (closed_) return;
   NoticeTicks = Inc16(NoticeTicks);
+  overlaysChanged_ = true;
   if (!TuneNoticeDone) {
     NoticeSecondsLeft = static_cast<int16_t>(30 - NoticeTicks);
     if (NoticeTicks == 30) {

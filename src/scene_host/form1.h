@@ -65,6 +65,7 @@ class Form1 : public DisplayEvents, public AudioEvents {
     TegoDDrw1_MouseMove(button, shift, x, y);
   }
   void SoundNotify() override { TegoDS1_SoundNotify(); }
+  int64_t QuietFramesAhead() const override;
 
   // The sound shutdown sequence shared by the input handlers and SoundNotify.
   void StopSounds();
@@ -152,6 +153,8 @@ class Form1 : public DisplayEvents, public AudioEvents {
   bool pointerHidden_ = false;
   bool closed_ = false;
   int exitStatus_ = 0;
+  // A timer changed what the overlays show since the last Frame event.
+  bool overlaysChanged_ = true;
 };
 
 }  // namespace gs

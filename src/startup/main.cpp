@@ -64,7 +64,7 @@ int RunSaver(int argc, char** argv) {
     if (formPtr && !formPtr->Closed()) formPtr->ExitSaver();
     loop.Quit(0);
   };
-  SdlDisplay display(clock, options);
+  SdlDisplay display(loop.clock(), options);
   // A preview in a host's settings pane stays silent.
   std::unique_ptr<Audio> audio;
   if (HasArgument(argc, argv, "--window-id")) audio = std::make_unique<SilentAudio>();

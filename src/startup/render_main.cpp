@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "display/frame_events.h"
 #include "display/sdl/sdl_display.h"
 #include "platform/clock.h"
 #include "platform/event_loop.h"
@@ -98,7 +99,7 @@ int Main(int argc, char** argv) {
   if (form.Closed()) return 1;
   int16_t scene = -1, step = -1;
   // Added after the form's frame timer, so it runs right after every frame.
-  loop.AddTimer(1000000, 60, [&] {
+  loop.AddTimer(1000000, kFrameEventsPerSecond, [&] {
     if (timeline && (form.Scene != scene || StepOf(form) != step)) {
       scene = form.Scene;
       step = StepOf(form);

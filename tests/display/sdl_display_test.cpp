@@ -37,6 +37,17 @@ class HeadlessDisplay : public ::testing::Test {
   uint16_t Pixel(int x, int y) const {
     return d.ComposedPixels()[y * (d.ComposedPitchBytes() / 2) + x];
   }
+  // Rows [first, last] holding pixels of one colour inside a box; {-1, -1} when none.
+  std::pair<int, int> InkRows(uint16_t ink, int x0, int y0, int x1, int y1) const {
+    int top = -1, bottom = -1;
+    for (int y = y0; y < y1; ++y)
+      for (int x = x0; x < x1; ++x)
+        if (Pixel(x, y) == ink) {
+          if (top < 0) top = y;
+          bottom = y;
+        }
+    return {top, bottom};
+  }
   int32_t Sprite(const std::string& path, int32_t key, int x, int y) {
     int32_t id = d.CreateSprite();
     d.LoadSpriteFrame(id, 1, path, key);
@@ -153,6 +164,67 @@ TEST_F(HeadlessDisplay, ClearShowsWhereverTheNextDrawsLeaveItVisible) {
   EXPECT_GT(ink, 100);
   EXPECT_EQ(other, 0);
   EXPECT_EQ(Pixel(799, 599), kBlue565);
+}
+
+TEST_F(HeadlessDisplay, AFrameWithoutAPictureShowsTheNearestLowerOne) {
+  std::string red = WriteBmp(dir, "red.bmp", 10, 10, {255, 0, 0, 255}, false);
+  std::string blue = WriteBmp(dir, "blue.bmp", 10, 10, {0, 0, 255, 255}, false);
+  int32_t s = d.CreateSprite();
+  d.LoadSpriteFrame(s, 1, red, kKeyOpaque);
+  d.LoadSpriteFrame(s, 12, blue, kKeyOpaque);
+  d.LoadSpriteFrame(s, 13, (dir / "missing.bmp").string(), kKeyOpaque);
+  int32_t late = d.CreateSprite();  // its first picture is frame 3
+  d.LoadSpriteFrame(late, 3, red, kKeyOpaque);
+  d.SetSpriteX(late, 100);
+  for (auto [frame, want] : {std::pair{1, kRed565}, {2, kRed565}, {11, kRed565}, {12, kBlue565}, {13, kBlue565}}) {
+    d.ClearFrame(Rgb(0, 255, 0));
+    d.SetSpriteFrame(s, frame);
+    d.DrawSprite(s);
+    EXPECT_EQ(Pixel(5, 5), want) << "frame " << frame;
+  }
+  d.ClearFrame(Rgb(0, 255, 0));
+  for (int32_t frame : {0, 1, 2}) {
+    d.SetSpriteFrame(late, frame);
+    d.DrawSprite(late);
+  }
+  EXPECT_EQ(Pixel(105, 5), 0x07E0) << "no picture at or below frame 2";
+}
+
+TEST_F(HeadlessDisplay, TextSizeIsTheHeightOfTheLineInPixels) {
+  constexpr uint16_t kBlack = 0;
+  for (int size : {14, 16, 24}) {
+    d.ClearFrame(Rgb(255, 255, 255));
+    d.SetTextFont("Arial", size, 1, false, false, false);
+    d.DrawText("Hdgjpqy", 10, 100, Rgb(0, 0, 0));
+    auto [top, bottom] = InkRows(kBlack, 0, 0, 800, 600);
+    EXPECT_GE(top, 100) << size;
+    EXPECT_LT(bottom, 100 + size) << size;
+    EXPECT_GE(bottom - top + 1, size * 3 / 4) << size;  // not shrunk either
+  }
+}
+
+// The notice's two lines, 10 px apart, and its picture below them.
+TEST_F(HeadlessDisplay, BothNoticeLinesStayReadableAboveThePicture) {
+  constexpr uint16_t kBlack = 0, kGreen = 0x07E0;
+  auto blackInk = [&] {
+    int n = 0;
+    for (int y = 200; y < 260; ++y)
+      for (int x = 140; x < 800; ++x) n += Pixel(x, y) == kBlack;
+    return n;
+  };
+  d.ClearFrame(Rgb(255, 255, 255));
+  d.SetTextFont("Arial", 14, 1, false, false, false);
+  d.DrawText("2 of 2 Messages. These messages will only be displayed one time", 150, 225, Rgb(0, 0, 0));
+  const int firstLine = blackInk();
+  d.SetTextFont("Arial", 14, 1, false, false, false);
+  d.DrawText("This graphic will disappear in: 29 seconds", 150, 235, Rgb(0, 255, 0));
+  EXPECT_GT(firstLine, 300);
+  // Lines of a 14 px cell 10 px apart: at most a descender touches a letter below.
+  EXPECT_GE(blackInk(), firstLine - firstLine / 100) << "the countdown covers the first line";
+  auto [top, bottom] = InkRows(kGreen, 140, 200, 800, 300);
+  EXPECT_GE(top, 235);
+  EXPECT_LT(bottom, 250) << "the picture at y 250 would cover the countdown";
+  EXPECT_GE(bottom - top, 8);
 }
 
 TEST_F(HeadlessDisplay, ColoursQuantiseToRgb565) {

@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "display/frame_events.h"
+
 namespace gs {
 
 namespace {
@@ -61,9 +63,7 @@ void RecordingDisplay::SendMouseMove() {
 
 void RecordingDisplay::Attach(EventLoop& loop, DisplayEvents& events) {
   events_ = &events;
-  loop.AddTimer(1000000, 60, [this] {
-    if (open_ && events_) events_->Frame();
-  });
+  AddFrameTimer(loop, events, [this] { return open_; });
 }
 
 bool RecordingDisplay::OpenDisplay(int32_t width, int32_t height, int32_t depth, const std::string& text) {

@@ -50,7 +50,7 @@ TEST(RecordingDisplay, RaisesFramesOnlyWhileOpen) {
   EXPECT_EQ(ev.frames, 0);
   d.OpenDisplay(800, 600, 16, "");
   loop.RunUntil(clock, 2000000);
-  EXPECT_EQ(ev.frames, 60);
+  EXPECT_EQ(ev.frames, 150);
   d.SendKey();
   EXPECT_EQ(ev.keys, 1);
 }

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "doubles/sleeping_source.h"
+
 namespace gs {
 namespace {
 
@@ -77,6 +79,55 @@ TEST(EventLoop, QuitStopsDispatchAtOnce) {
   EXPECT_FALSE(loop.RunUntil(clock, 5000000));
   EXPECT_EQ(after, 0);
   EXPECT_EQ(loop.status(), 3);
+}
+
+// A 150 Hz timer whose ticks are quiet except every sixth, beside a 0.5 s
+// timer, run for 2 s: in real time the loop wakes only for the ticks that
+// are not quiet, yet every tick runs, in the same order and at the same
+// time on the loop's clock as in simulated time.
+TEST(EventLoop, QuietTicksRunLateInOrderAtTheirOwnTimes) {
+  auto run = [](bool realTime, int* wakeUps) {
+    SimClock clock;
+    EventLoop loop(clock);
+    std::vector<std::pair<char, int64_t>> log;
+    int frames = 0;
+    loop.AddTimer(500000, [&] { log.push_back({'t', loop.clock().MonotonicUs()}); });
+    loop.AddTimer(
+        1000000, 150, [&] { log.push_back({++frames % 6 ? 'q' : 'F', loop.clock().MonotonicUs()}); },
+        [&] { return int64_t{5 - frames % 6}; });
+    loop.AddTimer(2000000, [&] { loop.Quit(0); });
+    SleepingSource source(clock);
+    if (realTime) {
+      loop.AddSource(&source);
+      loop.Run();
+    } else {
+      loop.RunUntil(clock, 3000000);
+    }
+    *wakeUps = source.wakeUps;
+    return log;
+  };
+  int simWakes = 0, realWakes = 0;
+  const auto sim = run(false, &simWakes);
+  const auto real = run(true, &realWakes);
+  ASSERT_EQ(sim.size(), 300u + 4u);
+  EXPECT_EQ(real, sim);
+  // 50 unquiet ticks and the 0.5 s timer's 3 of its own (at 1 s and 2 s it
+  // falls on a sixth tick).
+  EXPECT_LE(realWakes, 50 + 2 + 2);
+  EXPECT_GE(realWakes, 50);
+}
+
+TEST(EventLoop, RealRunCoalescesWhatFellDueBeforeIt) {
+  SimClock clock;
+  EventLoop loop(clock);
+  int ticks = 0;
+  loop.AddTimer(1000000, 150, [&] { ++ticks; });
+  loop.AddTimer(1500000, [&] { loop.Quit(0); });
+  clock.Advance(1000000);  // a slow start-up
+  SleepingSource source(clock);
+  loop.AddSource(&source);
+  loop.Run();
+  EXPECT_EQ(ticks, 1 + 75);  // one for the first second, then each tick of the next half
 }
 
 TEST(EventLoop, RealRunEndsOnQuit) {

@@ -113,29 +113,5 @@ TEST_F(SceneTest, OverlayTextsAndFontSizes) {
   EXPECT_THAT(display.calls(), ::testing::Contains("SetTextFont(\"Arial\",200,1,False,False,False)"));
 }
 
-TEST_F(SceneTest, TheShowPlaysEightScenesInOrderAndStartsAgain) {
-  SeedStore({{"TunePC", "6"}, {"RunMonitor", "True"}, {"TuneScrSvr", "True"}, {"Clock", "0"}, {"ShowMessage", "0"}});
-  Form1& f = Load();
-  display.logQueries = false;
-  std::vector<int> order;
-  int16_t last = 0;
-  double secondShowStart = 0;
-  for (int i = 0; i < 60 * 450; ++i) {
-    RunFor(1.0 / 60);
-    display.ClearCalls();
-    audio.ClearCalls();
-    if (f.Scene != last) {
-      last = f.Scene;
-      order.push_back(last);
-      if (order.size() == 9) secondShowStart = clock.MonotonicUs() / 1e6;
-    }
-  }
-  ASSERT_GE(order.size(), 16u);
-  EXPECT_EQ(std::vector<int>(order.begin(), order.begin() + 16),
-            (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 1, 2, 3, 4, 5, 6, 7, 8}));
-  EXPECT_GT(secondShowStart, 180);
-  EXPECT_LT(secondShowStart, 240);
-}
-
 }  // namespace
 }  // namespace gs

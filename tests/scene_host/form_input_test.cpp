@@ -46,7 +46,7 @@ TEST_F(FormTest, SoundNotifyStopsTheSoundsAndTheShowGoesOn) {
   EXPECT_THAT(audio.calls(), ElementsAre("StopAllSounds()", "StopSound(1)", "StopSound(7)", "StopSound(12)"));
   EXPECT_FALSE(f.Closed());
   RunFor(1.0);
-  EXPECT_EQ(display.framesPresented(), 60);
+  EXPECT_EQ(display.framesPresented(), 150);
 }
 
 struct MoveCase {

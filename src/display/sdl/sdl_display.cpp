@@ -7,20 +7,16 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <ctime>
-#include <cstring>
+#include <iterator>
 
+#include "display/frame_events.h"
 #include "display/sdl/utf8_sanitise.h"
 
 namespace gs {
 
 namespace {
 
-constexpr int kW = 800;
-constexpr int kH = 600;
 constexpr uint32_t kMagenta565 = 0xF81F;
 constexpr size_t kTextCacheSize = 64;
 // Synthetic motion comes with a window appearing or being entered.
@@ -144,9 +140,7 @@ bool SdlDisplay::WriteComposedPng(const std::string& path) const {
 
 void SdlDisplay::Attach(EventLoop& loop, DisplayEvents& events) {
   events_ = &events;
-  loop.AddTimer(1000000, 60, [this] {
-    if (open_ && events_) events_->Frame();
-  });
+  AddFrameTimer(loop, events, [this] { return open_; });
   if (!options_.headless) loop.AddSource(this);
 }
 
@@ -174,6 +168,7 @@ bool SdlDisplay::OpenDisplay(int32_t, int32_t, int32_t, const std::string&) {
   wide_.reset(SDL_CreateRGBSurfaceWithFormat(0, kW, kH, 32, SDL_PIXELFORMAT_XRGB8888));
   if (!presented_ || !wide_) return false;
   inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;
+  refreshUs_ = RefreshPeriodUs();
   open_ = true;
   return true;
 }
@@ -235,9 +230,10 @@ void SdlDisplay::DrawSprite(int32_t id) {
   if (!s || !compose_) return;
   auto sp = pictures_.find(id);
   if (sp == pictures_.end()) return;
-  auto fr = sp->second.find(s->frame);
-  if (fr == sp->second.end()) return;
-  SDL_Surface* pic = fr->second.get();
+  // A frame without a picture shows the nearest lower frame that has one.
+  auto fr = sp->second.upper_bound(s->frame);
+  if (fr == sp->second.begin()) return;
+  SDL_Surface* pic = std::prev(fr)->second.get();
   if (s->x >= kW || s->y >= kH || s->x + pic->w <= 0 || s->y + pic->h <= 0) return;
   const bool coversFrame = s->x <= 0 && s->y <= 0 && s->x + pic->w >= kW && s->y + pic->h >= kH;
   if (!(coversFrame && !SDL_HasColorKey(pic))) ApplyPendingClear();
@@ -254,23 +250,27 @@ void SdlDisplay::ClearFrame(int32_t colour) {
   clearPending_ = true;
 }
 
-TTF_Font* SdlDisplay::FontFor(const std::string& face, int pixelSize) {
+TTF_Font* SdlDisplay::FontFor(const std::string& face, int cellHeight) {
   static std::map<std::string, std::string> resolved;
   auto r = resolved.find(face);
   if (r == resolved.end()) r = resolved.emplace(face, ResolveFontFile(face)).first;
   if (r->second.empty() || !ttfUp_) return nullptr;
-  auto key = std::make_pair(r->second, pixelSize);
+  auto key = std::make_pair(r->second, cellHeight);
   auto it = fonts_.find(key);
   if (it != fonts_.end()) return it->second;
-  TTF_Font* font = TTF_OpenFont(r->second.c_str(), pixelSize);
-  if (font) fonts_[key] = font;
+  TTF_Font* font = TTF_OpenFont(r->second.c_str(), cellHeight);
+  if (!font) return nullptr;
+  // SDL_ttf sizes a font by its em; the cell (ascent + descent) is taller,
+  // so step down to the largest em whose cell fits.
+  for (int em = cellHeight; em > 1 && TTF_FontHeight(font) > cellHeight;) TTF_SetFontSize(font, --em);
+  fonts_[key] = font;
   return font;
 }
 
+// The size is the height of the font's cell in pixels, as a Windows font
+// height of +size is: lines drawn that far apart do not overlap.
 void SdlDisplay::SetTextFont(const std::string& face, int32_t size, int32_t, bool, bool, bool) {
-  int32_t points = std::clamp<int32_t>(size, 1, 200);
-  int pixels = std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
-  font_ = FontFor(face.empty() ? std::string("sans-serif") : face, pixels);
+  font_ = FontFor(face.empty() ? std::string("sans-serif") : face, std::clamp<int32_t>(size, 1, 200));
 }
 
 SDL_Surface* SdlDisplay::RenderedText(const std::string& text, int32_t colour) {
@@ -316,107 +316,19 @@ void SdlDisplay::DrawText(const std::string& text, int32_t x, int32_t y, int32_t
   SDL_BlitSurface(s, nullptr, compose_.get(), &dst);
 }
 
-void SdlDisplay::PresentFrame() {
-  if (!open_ || options_.headless || !presented_ || !wide_) return;
-  // Only what changed since the last present is converted, scaled and sent.
-  ApplyPendingClear();
-  const int pitch = compose_->pitch;
-  const uint8_t* now = static_cast<const uint8_t*>(compose_->pixels);
-  uint8_t* was = static_cast<uint8_t*>(presented_->pixels);
-  int y0 = kH, y1 = -1, x0 = kW, x1 = -1;
-  if (!everPresented_) {
-    y0 = 0, y1 = kH - 1, x0 = 0, x1 = kW - 1;
-  } else {
-    // Pixels nobody wrote cannot have changed; of those written, only the
-    // ones that differ from the screen are sent (a scene frame redraws the
-    // whole backdrop, but most of it comes out the same).
-    const int tx = touched_.x, tw = touched_.w;
-    for (int y = touched_.y; y < touched_.y + touched_.h; ++y) {
-      const uint16_t* a = reinterpret_cast<const uint16_t*>(now + y * pitch);
-      const uint16_t* b = reinterpret_cast<const uint16_t*>(was + y * pitch);
-      if (std::memcmp(a + tx, b + tx, static_cast<size_t>(tw) * 2) == 0) continue;
-      if (y < y0) y0 = y;
-      y1 = y;
-      int l = tx;
-      while (a[l] == b[l]) ++l;
-      int r = tx + tw - 1;
-      while (a[r] == b[r]) --r;
-      x0 = std::min(x0, l);
-      x1 = std::max(x1, r);
-    }
-  }
-  touched_ = SDL_Rect{0, 0, 0, 0};
-  bool anyFull = false;
-  for (const Window& w : windows_) anyFull |= w.needsFull;
-  if (y1 < 0 && !anyFull) return;
-  if (anyFull) y0 = 0, y1 = kH - 1, x0 = 0, x1 = kW - 1;
-  SDL_Rect changed{x0, y0, x1 - x0 + 1, y1 - y0 + 1};
-  for (int y = y0; y <= y1; ++y) std::memcpy(was + y * pitch + x0 * 2, now + y * pitch + x0 * 2, changed.w * 2);
-  SDL_Rect src = changed;
-  SDL_Rect dst = changed;
-  SDL_BlitSurface(compose_.get(), &src, wide_.get(), &dst);
-  for (Window& w : windows_) PresentTo(w, changed, w.needsFull);
-  if (!everPresented_) {
-    everPresented_ = true;
-    // For the start-up benchmark: when the first frame reached the screen,
-    // on the clock the benchmark reads too.
-    if (std::getenv("GOBBLESHOT1_STARTUP_PROBE")) {
-      timespec ts{};
-      clock_gettime(CLOCK_MONOTONIC, &ts);
-      std::fprintf(stderr, "first-frame-us %lld\n", static_cast<long long>(ts.tv_sec) * 1000000 + ts.tv_nsec / 1000);
-    }
-  }
-}
-
-void SdlDisplay::PresentTo(Window& w, const SDL_Rect& changed, bool full) {
-  SDL_Surface* ws = SDL_GetWindowSurface(w.window);
-  if (!ws || ws->w <= 0 || ws->h <= 0) return;
-  // The 800 x 600 picture scaled to fit with its aspect kept, centred.
-  double scale = std::min(ws->w / static_cast<double>(kW), ws->h / static_cast<double>(kH));
-  int outW = std::max(1, static_cast<int>(kW * scale));
-  int outH = std::max(1, static_cast<int>(kH * scale));
-  int offX = (ws->w - outW) / 2, offY = (ws->h - outH) / 2;
-  if (full) {
-    // Black bars beside or above and below the picture; the picture covers
-    // the rest, so the window is written once.
-    const Uint32 black = SDL_MapRGB(ws->format, 0, 0, 0);
-    const SDL_Rect bars[] = {{0, 0, ws->w, offY},
-                             {0, offY + outH, ws->w, ws->h - offY - outH},
-                             {0, offY, offX, outH},
-                             {offX + outW, offY, ws->w - offX - outW, outH}};
-    for (const SDL_Rect& bar : bars)
-      if (bar.w > 0 && bar.h > 0) SDL_FillRect(ws, &bar, black);
-    SDL_Rect all{offX, offY, outW, outH};
-    SDL_BlitScaled(wide_.get(), nullptr, ws, &all);
-    SDL_UpdateWindowSurface(w.window);
-    w.needsFull = false;
-    return;
-  }
-  // Nearest-neighbour mapping of the changed box, widened by a pixel so
-  // that rounding never leaves a seam.
-  int sx0 = std::max(0, changed.x - 1), sy0 = std::max(0, changed.y - 1);
-  int sx1 = std::min(kW, changed.x + changed.w + 1), sy1 = std::min(kH, changed.y + changed.h + 1);
-  int dx0 = static_cast<int>(std::floor(sx0 * scale)), dy0 = static_cast<int>(std::floor(sy0 * scale));
-  int dx1 = static_cast<int>(std::ceil(sx1 * scale)), dy1 = static_cast<int>(std::ceil(sy1 * scale));
-  dx1 = std::min(dx1, outW), dy1 = std::min(dy1, outH);
-  SDL_Rect src{sx0, sy0, sx1 - sx0, sy1 - sy0};
-  SDL_Rect dst{offX + dx0, offY + dy0, dx1 - dx0, dy1 - dy0};
-  if (dst.w <= 0 || dst.h <= 0) return;
-  SDL_BlitScaled(wide_.get(), &src, ws, &dst);
-  SDL_UpdateWindowSurfaceRects(w.window, &dst, 1);
-}
-
 void SdlDisplay::Poll(int64_t maxWaitUs) {
   SDL_Event e;
   if (!videoUp_) {
     if (maxWaitUs > 0) SDL_Delay(static_cast<Uint32>(maxWaitUs / 1000));
     return;
   }
+  PresentIfDue();
   if (maxWaitUs > 0) {
-    if (!SDL_WaitEventTimeout(&e, static_cast<int>(std::max<int64_t>(1, maxWaitUs / 1000)))) return;
-    Dispatch(e);
+    // Rounded up: waking a little early would only mean waking twice.
+    if (SDL_WaitEventTimeout(&e, static_cast<int>(std::max<int64_t>(1, (maxWaitUs + 999) / 1000)))) Dispatch(e);
   }
   while (SDL_PollEvent(&e)) Dispatch(e);
+  PresentIfDue();
 }
 
 void SdlDisplay::Dispatch(const SDL_Event& e) {
@@ -429,6 +341,8 @@ void SdlDisplay::Dispatch(const SDL_Event& e) {
           e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_RESTORED) {
         for (Window& w : windows_)
           if (SDL_GetWindowID(w.window) == e.window.windowID) w.needsFull = true;
+        // Redrawn at the next refresh, not only with the next change.
+        if (presented_ && wide_) presentPending_ = true;
       }
       if (e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_ENTER)
         inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;

@@ -42,6 +42,8 @@ class SdlDisplay : public Display, private EventSource {
   bool WriteComposedPng(const std::string& path) const;
   // Windows presented to (one per monitor, or the host's).
   int WindowCount() const { return static_cast<int>(windows_.size()); }
+  // Composed frames sent to the windows so far.
+  int64_t PresentCount() const { return presentCount_; }
 
   void Attach(EventLoop& loop, DisplayEvents& events) override;
   bool OpenDisplay(int32_t width, int32_t height, int32_t depth, const std::string& text) override;
@@ -66,6 +68,8 @@ class SdlDisplay : public Display, private EventSource {
   void PresentFrame() override;
 
  private:
+  static constexpr int kW = 800;  // the composed frame
+  static constexpr int kH = 600;
   struct SurfaceFree {
     void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
   };
@@ -86,11 +90,16 @@ class SdlDisplay : public Display, private EventSource {
   };
 
   void Poll(int64_t maxWaitUs) override;
+  int64_t WakeDeadline() const override;
   void Dispatch(const SDL_Event& e);
+  // Sends what changed since the last present to the windows.
+  void PresentNow();
+  void PresentIfDue();
+  int64_t RefreshPeriodUs() const;
   bool OpenWindows();
   void CoverEveryMonitor();
   void PresentTo(Window& w, const SDL_Rect& changed, bool full);
-  TTF_Font* FontFor(const std::string& face, int pixelSize);
+  TTF_Font* FontFor(const std::string& face, int cellHeight);
   SDL_Surface* RenderedText(const std::string& text, int32_t colour);
   // A clear is held back until something needs the pixels under it, so that
   // a clear followed by a full-screen opaque picture costs one copy, not two.
@@ -122,6 +131,12 @@ class SdlDisplay : public Display, private EventSource {
   mutable bool clearPending_ = false;
   uint32_t clearPixel_ = 0;
   mutable SDL_Rect touched_{0, 0, 0, 0};  // written since the last present
+  // A frame reaches the screen at most once per refresh of the monitors; a
+  // present asked for sooner waits for the next refresh.
+  int64_t refreshUs_ = 0;
+  int64_t lastPresentUs_ = 0;
+  bool presentPending_ = false;
+  int64_t presentCount_ = 0;
 };
 
 }  // namespace gs
