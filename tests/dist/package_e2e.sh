@@ -74,7 +74,10 @@ check "gobbleshot1 holds data files" \
   test -z "$(dpkg-deb -c "$deb_saver" | grep -i -e '\.bmp$' -e '\.wav$')"
 
 as_user=()  # lintian warns against running as root
-[ "$(id -u)" = 0 ] && as_user=(runuser -u nobody --)
+if [ "$(id -u)" = 0 ]; then
+  as_user=(runuser -u nobody --)
+  chmod -R a+rX "$out"
+fi
 "${as_user[@]}" lintian --fail-on error,warning "$out"/*.changes >"$work/lintian" 2>&1
 rc=$?
 sed 's/^/lintian: /' "$work/lintian"
