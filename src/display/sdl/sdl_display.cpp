@@ -165,6 +165,7 @@ bool SdlDisplay::OpenDisplay(int32_t, int32_t, int32_t, const std::string&) {
   // An X11 saver: without an X display there is nothing to cover, and a
   // console or offscreen driver must not pretend otherwise.
   if (!getenv("SDL_VIDEODRIVER")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  if (options_.hostWindow) host_ = std::make_unique<X11HostWindow>(options_.hostWindow);
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
   videoUp_ = true;
   // Hidden before any window shows, so it never flashes over the show.
@@ -182,6 +183,7 @@ bool SdlDisplay::OpenWindows() {
   if (options_.hostWindow) {
     SDL_Window* w = SDL_CreateWindowFrom(reinterpret_cast<void*>(static_cast<uintptr_t>(options_.hostWindow)));
     if (!w) return false;
+    host_->Watch(w);
     windows_.push_back(Window{w, false, true});
     return true;
   }
@@ -318,6 +320,7 @@ void SdlDisplay::DrawText(const std::string& text, int32_t x, int32_t y, int32_t
 
 void SdlDisplay::PresentFrame() {
   if (!open_ || options_.headless || !presented_ || !wide_) return;
+  if (host_ && X11HostWindow::Gone()) return;
   // Only what changed since the last present is converted, scaled and sent.
   ApplyPendingClear();
   const int pitch = compose_->pitch;
@@ -417,12 +420,24 @@ void SdlDisplay::Poll(int64_t maxWaitUs) {
     Dispatch(e);
   }
   while (SDL_PollEvent(&e)) Dispatch(e);
+  if (host_ && X11HostWindow::Gone() && options_.onQuit) options_.onQuit();
+  RedrawLostWindows();
+}
+
+void SdlDisplay::RedrawLostWindows() {
+  if (!everPresented_ || (host_ && X11HostWindow::Gone())) return;
+  for (Window& w : windows_)
+    if (w.needsFull) PresentTo(w, SDL_Rect{0, 0, kW, kH}, true);
 }
 
 void SdlDisplay::Dispatch(const SDL_Event& e) {
   switch (e.type) {
     case SDL_QUIT:
       if (options_.onQuit) options_.onQuit();
+      return;
+    case SDL_SYSWMEVENT:
+      // The host destroyed its window: the show has nowhere to go.
+      if (host_ && host_->IsGoneEvent(e) && options_.onQuit) options_.onQuit();
       return;
     case SDL_WINDOWEVENT:
       if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_EXPOSED ||

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "display/display.h"
+#include "display/sdl/x11_host_window.h"
 #include "display/sprite_table.h"
 #include "platform/event_loop.h"
 
@@ -90,6 +91,9 @@ class SdlDisplay : public Display, private EventSource {
   bool OpenWindows();
   void CoverEveryMonitor();
   void PresentTo(Window& w, const SDL_Rect& changed, bool full);
+  // Puts the last presented picture back where a window lost it (covered,
+  // unmapped or resized), without waiting for the next frame.
+  void RedrawLostWindows();
   TTF_Font* FontFor(const std::string& face, int pixelSize);
   SDL_Surface* RenderedText(const std::string& text, int32_t colour);
   // A clear is held back until something needs the pixels under it, so that
@@ -109,6 +113,7 @@ class SdlDisplay : public Display, private EventSource {
   // copy would cost start-up time and memory.
   std::map<std::pair<std::string, bool>, SharedSurface> decoded_;
   std::vector<Window> windows_;
+  std::unique_ptr<X11HostWindow> host_;  // set when drawing into a host's window
   std::map<std::pair<std::string, int>, TTF_Font*> fonts_;
   TTF_Font* font_ = nullptr;
   std::map<TextKey, Surface> textCache_;

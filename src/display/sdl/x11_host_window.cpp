@@ -1,0 +1,65 @@
+#include "display/sdl/x11_host_window.h"
+
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+
+namespace gs {
+
+namespace {
+
+// Xlib keeps one error handler per process, so what it needs is global.
+unsigned long g_host = 0;
+bool g_gone = false;
+XErrorHandler g_previous = nullptr;
+
+// A request on the host's window after the host destroyed it is expected
+// (a present, SDL showing the pointer or letting go of the window); any
+// other error goes on to the handler before us, Xlib's own by default.
+int OnXError(::Display* x, XErrorEvent* e) {
+  if (g_host != 0 && e->resourceid == g_host && (e->error_code == BadWindow || e->error_code == BadDrawable)) {
+    g_gone = true;
+    return 0;
+  }
+  return g_previous ? g_previous(x, e) : 0;
+}
+
+}  // namespace
+
+X11HostWindow::X11HostWindow(unsigned long window) : window_(window) {
+  g_host = window;
+  g_gone = false;
+  g_previous = XSetErrorHandler(OnXError);
+}
+
+X11HostWindow::~X11HostWindow() {
+  XSetErrorHandler(g_previous);
+  g_previous = nullptr;
+  g_host = 0;
+}
+
+void X11HostWindow::Watch(SDL_Window* adopted) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(adopted, &info) || info.subsystem != SDL_SYSWM_X11) return;
+  ::Display* x = info.info.x11.display;
+  // Event masks are per client: add ours to whatever SDL selected.
+  XWindowAttributes a{};
+  if (!XGetWindowAttributes(x, window_, &a)) return;
+  XSelectInput(x, window_, a.your_event_mask | ExposureMask | StructureNotifyMask);
+  XFlush(x);
+  // SDL turns expose, map and resize into window events itself; only the
+  // window's destruction has to be read from the raw event.
+  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+}
+
+bool X11HostWindow::IsGoneEvent(const SDL_Event& e) const {
+  if (e.type != SDL_SYSWMEVENT || !e.syswm.msg || e.syswm.msg->subsystem != SDL_SYSWM_X11) return false;
+  const XEvent& x = e.syswm.msg->msg.x11.event;
+  if (x.type != DestroyNotify || x.xdestroywindow.window != window_) return false;
+  g_gone = true;
+  return true;
+}
+
+bool X11HostWindow::Gone() { return g_gone; }
+
+}  // namespace gs

@@ -1,0 +1,34 @@
+#pragma once
+#include <SDL.h>
+
+namespace gs {
+
+// A window that a screen-saver host lends us to draw into. SDL adopts such a
+// window without asking for its expose and structure events, so the show
+// would never be redrawn after the host covers, unmaps or resizes it; and
+// the host may destroy it at any moment, before or after it tells us to end,
+// which must end the show quietly instead of in an X error.
+class X11HostWindow {
+ public:
+  // Before SDL opens its X connection: SDL chains its own error handler to
+  // the one it finds, and puts that back before it closes the connection,
+  // so errors raised during SDL's own shutdown reach this one too.
+  explicit X11HostWindow(unsigned long window);
+  ~X11HostWindow();
+  X11HostWindow(const X11HostWindow&) = delete;
+  X11HostWindow& operator=(const X11HostWindow&) = delete;
+
+  // After SDL adopted the window: asks for the events the redraw needs.
+  void Watch(SDL_Window* adopted);
+
+  // Whether the event tells that the window was destroyed.
+  bool IsGoneEvent(const SDL_Event& e) const;
+  // Whether the window is known to be gone (its destruction was seen, or
+  // the server refused a request on it).
+  static bool Gone();
+
+ private:
+  unsigned long window_;
+};
+
+}  // namespace gs
