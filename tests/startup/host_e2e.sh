@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end under Xvfb with the saver inside windows that others own: a
-# screen-saver host's window (XSCREENSAVER_WINDOW), the host cycling savers,
-# a pause and resume, the preview of "/p <id>" and the settings dialog.
+# screen-saver host's window (XSCREENSAVER_WINDOW) covered, unmapped, resized
+# and destroyed, the host cycling savers, two host windows at once, a pause
+# and resume, the silent previews, "/p <id>" and the settings dialog.
 #   host_e2e.sh path/to/gobbleshot1 path/to/x11_test_tool
 set -u
 bin=$1
@@ -15,6 +16,10 @@ cleanup() {
 trap cleanup EXIT
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run SDL_AUDIODRIVER=dummy
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+# SDL's file output: a saver that opens its sound output writes the file.
+disk=(env SDL_AUDIODRIVER=disk)
+# What every saver says goes here too, to look for X errors.
+exec 2> >(tee -a "$work/stderr" >&2)
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 alive() { kill -0 "$1" 2>/dev/null; }
@@ -38,14 +43,15 @@ term() {
   [ $(($(ms_now) - t0)) -le 1000 ] || st=124
 }
 
-"$tool" window 640 400 >"$work/id" &
+# Larger than half the screen each way: a host's saver window, not a preview.
+"$tool" window 960 540 >"$work/id" &
 pids+=($!)
 host_pid=$!
 for _ in $(seq 50); do [ -s "$work/id" ] && break; sleep 0.1; done
 id=$(cat "$work/id")
 [ -n "$id" ] || { echo "FAIL: no host window"; exit 1; }
 
-# The show inside the host's window, scaled to 533 x 400 with bars.
+# The show inside the host's window, scaled to 720 x 540 with bars.
 XSCREENSAVER_WINDOW=$id "$bin" /s &
 saver=$!
 pids+=($saver)
@@ -54,8 +60,25 @@ alive $saver || fail "the saver in a host window did not keep running"
 import -window "$id" "$work/host.png"
 colours=$(convert "$work/host.png" -format %k info:)
 [ "$colours" -gt 100 ] || fail "the host window shows $colours colours, not the show"
-[ "$(pixel "$work/host.png" 10 200)" = "0,0,0" ] || fail "no black bar at the left of the host window"
-[ "$(pixel "$work/host.png" 320 200)" != "0,0,0" ] || fail "the middle of the host window is black"
+[ "$(pixel "$work/host.png" 10 270)" = "0,0,0" ] || fail "no black bar at the left of the host window"
+[ "$(pixel "$work/host.png" 480 270)" != "0,0,0" ] || fail "the middle of the host window is black"
+
+# Covered and uncovered, unmapped and mapped again, resized: the show is back
+# at once, scaled to the new size with its aspect kept.
+for step in "cover $id" "remap $id" "resize $id 540 960" "resize $id 900 500" "resize $id 960 540"; do
+  # shellcheck disable=SC2086
+  ms=$("$tool" $step) || ms=
+  if [ -z "$ms" ] || [ "$ms" -gt 1000 ]; then
+    fail "the show did not come back after: $step"
+  else
+    echo "the show was back ${ms} ms after: $step"
+  fi
+done
+"$tool" resize "$id" 540 960 >/dev/null
+import -window "$id" "$work/tall.png"
+[ "$(pixel "$work/tall.png" 270 100)" = "0,0,0" ] || fail "no black bar above the picture in a tall window"
+[ "$(pixel "$work/tall.png" 270 480)" != "0,0,0" ] || fail "the middle of a tall window is black"
+"$tool" resize "$id" 960 540 >/dev/null
 
 # Stopped and continued, as a locker does while it asks for a password.
 kill -STOP $saver
@@ -64,28 +87,82 @@ kill -CONT $saver
 sleep 1
 alive $saver || fail "the saver did not survive a pause"
 
-# The host cycles savers: the next starts before this one has ended; it
-# waits for it and then plays.
-XSCREENSAVER_WINDOW=$id "$bin" /s &
+# The host cycles savers: the next starts before this one has ended and
+# plays, with the sound the last one lets go of.
+XSCREENSAVER_WINDOW=$id "${disk[@]}" SDL_DISKAUDIOFILE="$work/next.raw" "$bin" /s &
 next=$!
 pids+=($next)
-sleep 0.5
+sleep 0.1
 term $saver
 [ $st = 0 ] || fail "SIGTERM did not end the saver with status 0 within a second"
 sleep 2.5
-alive $next || fail "a saver started by a cycling host did not wait for the last one"
-# One more while it plays: one saver plays, the other ends at once.
-XSCREENSAVER_WINDOW=$id timeout 5 "$bin" /s || fail "a saver started beside a running one did not end with status 0"
+alive $next || fail "a saver started by a cycling host did not keep running"
+[ -e "$work/next.raw" ] || fail "the saver a cycling host started last plays no sound"
 term $next
 [ $st = 0 ] || fail "SIGTERM did not end the second saver with status 0"
 [ -e "$XDG_RUNTIME_DIR/gobbleshot1.running" ] && fail "the running-saver flag outlived SIGTERM"
 
+# Two host windows at once, as a host gives one to each monitor: both show
+# the show, one of them plays sound.
+"$tool" window 960 540 960 540 >"$work/id2" &
+pids+=($!)
+second_host=$!
+for _ in $(seq 50); do [ -s "$work/id2" ] && break; sleep 0.1; done
+id2=$(cat "$work/id2")
+XSCREENSAVER_WINDOW=$id "${disk[@]}" SDL_DISKAUDIOFILE="$work/one.raw" "$bin" /s &
+one=$!
+XSCREENSAVER_WINDOW=$id2 "${disk[@]}" SDL_DISKAUDIOFILE="$work/two.raw" "$bin" /s &
+two=$!
+pids+=($one $two)
+sleep 2.5
+alive $one && alive $two || fail "two savers in two host windows did not both keep running"
+import -window "$id" "$work/one.png"
+import -window "$id2" "$work/two.png"
+[ "$(convert "$work/one.png" -format %k info:)" -gt 100 ] || fail "the first of two host windows shows no show"
+[ "$(convert "$work/two.png" -format %k info:)" -gt 100 ] || fail "the second of two host windows shows no show"
+sounding=$(ls "$work"/one.raw "$work"/two.raw 2>/dev/null | wc -l)
+[ "$sounding" = 1 ] || fail "$sounding of two savers in host windows play sound, not one"
+# The host destroys a window before it ends the saver: it ends by itself,
+# quietly; and one destroyed just after SIGTERM makes no noise either.
+kill $second_host
+for _ in $(seq 20); do alive $two || break; sleep 0.1; done
+if alive $two; then
+  fail "the saver went on after its host window was destroyed"
+else
+  wait $two || fail "the saver ended with status $? when its host window was destroyed"
+fi
+kill -TERM $one
+kill $host_pid
+wait $one || fail "the saver ended with status $? when its window went just after SIGTERM"
+grep -q "X Error" "$work/stderr" && fail "a saver whose window went reported an X error"
+
+# A small host window is a settings pane's preview: silent.
+"$tool" window 300 200 >"$work/id3" &
+pane_host=$!
+pids+=($pane_host)
+for _ in $(seq 50); do [ -s "$work/id3" ] && break; sleep 0.1; done
+XSCREENSAVER_WINDOW=$(cat "$work/id3") "${disk[@]}" SDL_DISKAUDIOFILE="$work/pane.raw" "$bin" /s &
+pane=$!
+pids+=($pane)
+sleep 1.5
+alive $pane || fail "the saver in a preview pane did not keep running"
+[ -e "$work/pane.raw" ] && fail "the saver in a preview pane plays sound"
+term $pane
+kill $pane_host
+
+"$tool" window 640 400 >"$work/id4" &
+host_pid=$!
+pids+=($host_pid)
+for _ in $(seq 50); do [ -s "$work/id4" ] && break; sleep 0.1; done
+id=$(cat "$work/id4")
+
 # The host's settings preview: silent, ended the same way.
-XSCREENSAVER_WINDOW=$id "$bin" /s --window-id "$id" &
+XSCREENSAVER_WINDOW=$id "${disk[@]}" SDL_DISKAUDIOFILE="$work/preview.raw" "$bin" /s --window-id "$id" &
 preview=$!
 pids+=($preview)
 sleep 1.5
 alive $preview || fail "the host preview did not keep running"
+[ -e "$work/preview.raw" ] && fail "the --window-id preview plays sound"
 term $preview
 [ $st = 0 ] || fail "SIGTERM did not end the host preview with status 0"
 
