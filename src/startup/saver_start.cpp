@@ -59,9 +59,8 @@ std::string UsageText() {
          "  xscreensaver: add \"gobbleshot1 /s\" to the programs: list in\n"
          "    ~/.xscreensaver, or install with --prefix /usr.\n"
          "  mate-screensaver, xfce4-screensaver: install with --prefix /usr, or\n"
-         "    link PREFIX/bin/gobbleshot1 into /usr/libexec/xscreensaver/ and\n"
-         "    PREFIX/share/applications/screensavers/gobbleshot1.desktop into\n"
-         "    /usr/share/applications/screensavers/.\n"
+         "    ~/.local and, as root:\n"
+         "    ln -s ~/.local/bin/gobbleshot1 /usr/libexec/xscreensaver/gobbleshot1\n"
          "See gobbleshot1(6).\n";
 }
 

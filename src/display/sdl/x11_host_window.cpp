@@ -13,11 +13,14 @@ bool g_gone = false;
 XErrorHandler g_previous = nullptr;
 
 // A request on the host's window after the host destroyed it is expected
-// (a present, SDL showing the pointer or letting go of the window); any
-// other error goes on to the handler before us, Xlib's own by default.
+// (a present, SDL showing the pointer or letting go of the window), and so
+// is one on the windows the host put it in, which go with it (SDL looks at
+// the parent when the window moves). We own no window here, so any missing
+// window is one of those. Other errors go on to the handler before us,
+// Xlib's own by default.
 int OnXError(::Display* x, XErrorEvent* e) {
-  if (g_host != 0 && e->resourceid == g_host && (e->error_code == BadWindow || e->error_code == BadDrawable)) {
-    g_gone = true;
+  if (g_host != 0 && (e->error_code == BadWindow || e->error_code == BadDrawable)) {
+    if (e->resourceid == g_host) g_gone = true;
     return 0;
   }
   return g_previous ? g_previous(x, e) : 0;
