@@ -5,7 +5,8 @@
 //   x11_test_tool close TITLE    asks the top-level window with that title
 //                                to close, as a window manager's close
 //                                button does; fails when there is none
-//   x11_test_tool cover ID       lays a window over window ID for 300 ms,
+//   x11_test_tool cover ID       lays a window over window ID (all but its
+//                                bottom right pixel) for 300 ms,
 //   x11_test_tool remap ID       or unmaps it for 300 ms,
 //   x11_test_tool resize ID W H  or resizes it, and then prints how many
 //                                milliseconds passed until the show filled
@@ -120,8 +121,10 @@ int Cover(Display* x, Window w) {
   XSetWindowAttributes sa{};
   sa.override_redirect = True;
   sa.background_pixel = WhitePixel(x, DefaultScreen(x));
-  Window cover = XCreateWindow(x, DefaultRootWindow(x), a.x, a.y, static_cast<unsigned>(a.width),
-                               static_cast<unsigned>(a.height), 0, CopyFromParent, InputOutput, CopyFromParent,
+  // Short of the bottom right pixel, where a check may park the pointer: a
+  // window appearing under the pointer is user activity to some hosts.
+  Window cover = XCreateWindow(x, DefaultRootWindow(x), a.x, a.y, static_cast<unsigned>(std::max(1, a.width - 1)),
+                               static_cast<unsigned>(std::max(1, a.height - 1)), 0, CopyFromParent, InputOutput, CopyFromParent,
                                CWOverrideRedirect | CWBackPixel, &sa);
   XMapRaised(x, cover);
   XSync(x, False);

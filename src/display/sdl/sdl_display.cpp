@@ -421,6 +421,8 @@ void SdlDisplay::Poll(int64_t maxWaitUs) {
   }
   while (SDL_PollEvent(&e)) Dispatch(e);
   if (host_ && X11HostWindow::Gone() && options_.onQuit) options_.onQuit();
+  if (host_ && host_->RepaintDue(clock_.MonotonicUs()))
+    for (Window& w : windows_) w.needsFull = true;
   RedrawLostWindows();
 }
 
@@ -444,6 +446,7 @@ void SdlDisplay::Dispatch(const SDL_Event& e) {
           e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_RESTORED) {
         for (Window& w : windows_)
           if (SDL_GetWindowID(w.window) == e.window.windowID) w.needsFull = true;
+        if (host_) host_->NoteExposed(clock_.MonotonicUs());
       }
       if (e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_ENTER)
         inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;

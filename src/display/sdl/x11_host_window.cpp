@@ -55,6 +55,23 @@ void X11HostWindow::Watch(SDL_Window* adopted) {
   SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
 }
 
+void X11HostWindow::NoteExposed(int64_t nowUs) {
+  // Soon for a host that paints at once, later for a busy one.
+  repaintAtUs_[0] = nowUs + 50000;
+  repaintAtUs_[1] = nowUs + 250000;
+  repaintAtUs_[2] = nowUs + 1000000;
+}
+
+bool X11HostWindow::RepaintDue(int64_t nowUs) {
+  bool due = false;
+  for (int64_t& at : repaintAtUs_)
+    if (at != 0 && nowUs >= at) {
+      at = 0;
+      due = true;
+    }
+  return due;
+}
+
 bool X11HostWindow::IsGoneEvent(const SDL_Event& e) const {
   if (e.type != SDL_SYSWMEVENT || !e.syswm.msg || e.syswm.msg->subsystem != SDL_SYSWM_X11) return false;
   const XEvent& x = e.syswm.msg->msg.x11.event;

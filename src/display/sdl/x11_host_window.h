@@ -1,6 +1,8 @@
 #pragma once
 #include <SDL.h>
 
+#include <cstdint>
+
 namespace gs {
 
 // A window that a screen-saver host lends us to draw into. SDL adopts such a
@@ -21,6 +23,13 @@ class X11HostWindow {
   // After SDL adopted the window: asks for the events the redraw needs.
   void Watch(SDL_Window* adopted);
 
+  // Some hosts paint their window's background themselves when it is
+  // exposed, and may do so after our redraw: after an exposure the window
+  // is drawn again a few times, a little later.
+  void NoteExposed(int64_t nowUs);
+  // Whether such a later redraw is due now (true once per redraw).
+  bool RepaintDue(int64_t nowUs);
+
   // Whether the event tells that the window was destroyed.
   bool IsGoneEvent(const SDL_Event& e) const;
   // Whether the window is known to be gone (its destruction was seen, or
@@ -29,6 +38,7 @@ class X11HostWindow {
 
  private:
   unsigned long window_;
+  int64_t repaintAtUs_[3] = {0, 0, 0};
 };
 
 }  // namespace gs
