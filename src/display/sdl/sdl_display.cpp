@@ -448,6 +448,8 @@ void SdlDisplay::Dispatch(const SDL_Event& e) {
           if (SDL_GetWindowID(w.window) == e.window.windowID) w.needsFull = true;
         if (host_) host_->NoteExposed(clock_.MonotonicUs());
       }
+      // A window destroyed while mapped is unmapped first.
+      if (host_ && e.window.event == SDL_WINDOWEVENT_HIDDEN) host_->CheckStillThere();
       if (e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_ENTER)
         inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;
       return;

@@ -45,6 +45,7 @@ void X11HostWindow::Watch(SDL_Window* adopted) {
   SDL_VERSION(&info.version);
   if (!SDL_GetWindowWMInfo(adopted, &info) || info.subsystem != SDL_SYSWM_X11) return;
   ::Display* x = info.info.x11.display;
+  display_ = x;
   // Event masks are per client: add ours to whatever SDL selected.
   XWindowAttributes a{};
   if (!XGetWindowAttributes(x, window_, &a)) return;
@@ -78,6 +79,13 @@ bool X11HostWindow::IsGoneEvent(const SDL_Event& e) const {
   if (x.type != DestroyNotify || x.xdestroywindow.window != window_) return false;
   g_gone = true;
   return true;
+}
+
+void X11HostWindow::CheckStillThere() {
+  if (!display_) return;
+  XWindowAttributes a{};
+  // A round trip: a refusal reaches the error handler before this returns.
+  if (!XGetWindowAttributes(static_cast<::Display*>(display_), window_, &a)) g_gone = true;
 }
 
 bool X11HostWindow::Gone() { return g_gone; }

@@ -30,14 +30,18 @@ class X11HostWindow {
   // Whether such a later redraw is due now (true once per redraw).
   bool RepaintDue(int64_t nowUs);
 
-  // Whether the event tells that the window was destroyed.
+  // Whether the event tells that the window was destroyed. Xlib's input
+  // method may swallow that event, so an unmapped window is also asked
+  // whether it still exists.
   bool IsGoneEvent(const SDL_Event& e) const;
+  void CheckStillThere();
   // Whether the window is known to be gone (its destruction was seen, or
   // the server refused a request on it).
   static bool Gone();
 
  private:
   unsigned long window_;
+  void* display_ = nullptr;  // SDL's X connection
   int64_t repaintAtUs_[3] = {0, 0, 0};
 };
 
