@@ -44,11 +44,31 @@ term() {
 }
 
 # Larger than half the screen each way: a host's saver window, not a preview.
-"$tool" window 960 540 >"$work/id" &
-pids+=($!)
-host_pid=$!
-for _ in $(seq 50); do [ -s "$work/id" ] && break; sleep 0.1; done
-id=$(cat "$work/id")
+# A stand-in for a host's window, W H [X Y]: sets $win (its id) and
+# $win_pid (the process that owns it; killing it destroys the window).
+windows=0
+open_window() {
+  windows=$((windows + 1))
+  "$tool" window "$@" >"$work/win$windows" &
+  win_pid=$!
+  pids+=($win_pid)
+  for _ in $(seq 50); do [ -s "$work/win$windows" ] && break; sleep 0.1; done
+  win=$(cat "$work/win$windows")
+}
+# Waits up to 2 s for process $1 to end by itself, with status 0; $2 says
+# what it is.
+ends_alone() {
+  for _ in $(seq 20); do alive "$1" || break; sleep 0.1; done
+  if alive "$1"; then
+    fail "$2 kept running"
+  else
+    wait "$1" || fail "$2 ended with status $?"
+  fi
+}
+
+open_window 960 540
+host_pid=$win_pid
+id=$win
 [ -n "$id" ] || { echo "FAIL: no host window"; exit 1; }
 
 # The show inside the host's window, scaled to 720 x 540 with bars.
@@ -104,11 +124,9 @@ term $next
 
 # Two host windows at once, as a host gives one to each monitor: both show
 # the show, one of them plays sound.
-"$tool" window 960 540 960 540 >"$work/id2" &
-pids+=($!)
-second_host=$!
-for _ in $(seq 50); do [ -s "$work/id2" ] && break; sleep 0.1; done
-id2=$(cat "$work/id2")
+open_window 960 540 960 540
+second_host=$win_pid
+id2=$win
 XSCREENSAVER_WINDOW=$id "${disk[@]}" SDL_DISKAUDIOFILE="$work/one.raw" "$bin" /s &
 one=$!
 XSCREENSAVER_WINDOW=$id2 "${disk[@]}" SDL_DISKAUDIOFILE="$work/two.raw" "$bin" /s &
@@ -125,23 +143,16 @@ sounding=$(ls "$work"/one.raw "$work"/two.raw 2>/dev/null | wc -l)
 # The host destroys a window before it ends the saver: it ends by itself,
 # quietly; and one destroyed just after SIGTERM makes no noise either.
 kill $second_host
-for _ in $(seq 20); do alive $two || break; sleep 0.1; done
-if alive $two; then
-  fail "the saver went on after its host window was destroyed"
-else
-  wait $two || fail "the saver ended with status $? when its host window was destroyed"
-fi
+ends_alone $two "the saver whose host window was destroyed"
 kill -TERM $one
 kill $host_pid
 wait $one || fail "the saver ended with status $? when its window went just after SIGTERM"
 grep -q "X Error" "$work/stderr" && fail "a saver whose window went reported an X error"
 
 # A small host window is a settings pane's preview: silent.
-"$tool" window 300 200 >"$work/id3" &
-pane_host=$!
-pids+=($pane_host)
-for _ in $(seq 50); do [ -s "$work/id3" ] && break; sleep 0.1; done
-XSCREENSAVER_WINDOW=$(cat "$work/id3") "${disk[@]}" SDL_DISKAUDIOFILE="$work/pane.raw" "$bin" /s &
+open_window 300 200
+pane_host=$win_pid
+XSCREENSAVER_WINDOW=$win "${disk[@]}" SDL_DISKAUDIOFILE="$work/pane.raw" "$bin" /s &
 pane=$!
 pids+=($pane)
 sleep 1.5
@@ -150,11 +161,9 @@ alive $pane || fail "the saver in a preview pane did not keep running"
 term $pane
 kill $pane_host
 
-"$tool" window 640 400 >"$work/id4" &
-host_pid=$!
-pids+=($host_pid)
-for _ in $(seq 50); do [ -s "$work/id4" ] && break; sleep 0.1; done
-id=$(cat "$work/id4")
+open_window 640 400
+host_pid=$win_pid
+id=$win
 
 # The host's settings preview: silent, ended the same way.
 XSCREENSAVER_WINDOW=$id "${disk[@]}" SDL_DISKAUDIOFILE="$work/preview.raw" "$bin" /s --window-id "$id" &
@@ -175,12 +184,7 @@ import -window "$id" "$work/still.png"
 [ "$(pixel "$work/still.png" 300 300)" = "0,0,0" ] || fail "the preview still is not at the top left"
 [ "$(convert "$work/still.png" -crop 153x115+0+0 -format %k info:)" -gt 50 ] || fail "no preview still"
 kill $host_pid
-for _ in $(seq 20); do alive $still || break; sleep 0.1; done
-if alive $still; then
-  fail "/p kept running after its window was destroyed"
-else
-  wait $still || fail "/p ended with status $? when its window went"
-fi
+ends_alone $still "/p after its window was destroyed"
 
 # "/c": the dialog opens; closing it changes nothing.
 settings=$XDG_CONFIG_HOME/gobbleshot1/settings.ini
