@@ -149,31 +149,28 @@ kill $host_pid
 wait $one || fail "the saver ended with status $? when its window went just after SIGTERM"
 grep -q "X Error" "$work/stderr" && fail "a saver whose window went reported an X error"
 
-# A small host window is a settings pane's preview: silent.
+# The previews in hosts' settings panes: a small host window, and the
+# --window-id switch. $1 is the window, $2 what it is, the rest the switches.
+plays_silent() {
+  local w=$1 what=$2 p
+  shift 2
+  XSCREENSAVER_WINDOW=$w "${disk[@]}" SDL_DISKAUDIOFILE="$work/silent.raw" "$bin" /s "$@" &
+  p=$!
+  pids+=($p)
+  sleep 1.5
+  alive $p || fail "$what did not keep running"
+  [ -e "$work/silent.raw" ] && fail "$what plays sound"
+  term $p
+  [ $st = 0 ] || fail "SIGTERM did not end $what with status 0"
+  rm -f "$work/silent.raw"
+}
 open_window 300 200
-pane_host=$win_pid
-XSCREENSAVER_WINDOW=$win "${disk[@]}" SDL_DISKAUDIOFILE="$work/pane.raw" "$bin" /s &
-pane=$!
-pids+=($pane)
-sleep 1.5
-alive $pane || fail "the saver in a preview pane did not keep running"
-[ -e "$work/pane.raw" ] && fail "the saver in a preview pane plays sound"
-term $pane
-kill $pane_host
-
+plays_silent "$win" "the saver in a small host window"
+kill $win_pid
 open_window 640 400
 host_pid=$win_pid
 id=$win
-
-# The host's settings preview: silent, ended the same way.
-XSCREENSAVER_WINDOW=$id "${disk[@]}" SDL_DISKAUDIOFILE="$work/preview.raw" "$bin" /s --window-id "$id" &
-preview=$!
-pids+=($preview)
-sleep 1.5
-alive $preview || fail "the host preview did not keep running"
-[ -e "$work/preview.raw" ] && fail "the --window-id preview plays sound"
-term $preview
-[ $st = 0 ] || fail "SIGTERM did not end the host preview with status 0"
+plays_silent "$id" "the --window-id preview" --window-id "$id"
 
 # "/p <id>": the still at the top left of the window, gone with it.
 "$bin" /p "$(printf %d "$id")" &
