@@ -77,25 +77,26 @@ int Close(Display* x, const std::string& title) {
 using Ms = std::chrono::milliseconds;
 
 // Whether the show fills the window: of a grid of points inside the place
-// where the scaled picture goes, nearly all are lit (the show's first
-// scenes have no black areas), while the window's own background is black.
+// where the scaled picture goes, all but one at most are lit (the show's
+// first scenes have no black areas), while the window's own background is
+// black.
 bool ShowFills(Display* x, Window w) {
   XWindowAttributes a{};
   if (!XGetWindowAttributes(x, w, &a) || a.map_state != IsViewable) return false;
   const double scale = std::min(a.width / 800.0, a.height / 600.0);
   const int pw = static_cast<int>(800 * scale), ph = static_cast<int>(600 * scale);
   const int ox = (a.width - pw) / 2, oy = (a.height - ph) / 2;
-  XImage* img = XGetImage(x, w, 0, 0, static_cast<unsigned>(a.width), static_cast<unsigned>(a.height), AllPlanes,
-                          ZPixmap);
-  if (!img) return false;
-  int lit = 0, total = 0;
-  for (int i = 1; i < 10; ++i)
-    for (int j = 1; j < 10; ++j) {
-      ++total;
-      lit += XGetPixel(img, ox + pw * i / 10, oy + ph * j / 10) != 0 ? 1 : 0;
+  // A few pixels one at a time: fetching more would keep the server from
+  // the redraw this times.
+  int lit = 0;
+  for (int i = 1; i < 4; ++i)
+    for (int j = 1; j < 4; ++j) {
+      XImage* img = XGetImage(x, w, ox + pw * i / 4, oy + ph * j / 4, 1, 1, AllPlanes, ZPixmap);
+      if (!img) return false;
+      lit += XGetPixel(img, 0, 0) != 0 ? 1 : 0;
+      XDestroyImage(img);
     }
-  XDestroyImage(img);
-  return lit * 10 >= total * 9;
+  return lit >= 8;
 }
 
 // Prints the milliseconds from now until the show fills w again.
@@ -111,7 +112,7 @@ int TimeUntilShown(Display* x, Window w) {
       std::fprintf(stderr, "x11_test_tool: the show did not come back within 3 s\n");
       return 1;
     }
-    std::this_thread::sleep_for(Ms(2));
+    std::this_thread::sleep_for(Ms(5));
   }
 }
 
