@@ -28,6 +28,11 @@ namespace {
 
 int RunSaver(const CommandLine& cl, int argc, char** argv) {
   const SaverTarget target = ReadSaverTarget(argc, argv, std::getenv("XSCREENSAVER_WINDOW"));
+  if (target.windowIdSwitch && !target.window) {
+    std::fprintf(stderr,
+                 "gobbleshot1: --window-id needs the id of the window to draw into, as in: --window-id 0x1e00003\n");
+    return 1;
+  }
   HostGeometry geometry;
   // The host took its window away before we came: nothing to draw into.
   if (target.window && !QueryHostWindow(target.window, geometry)) return 0;

@@ -36,7 +36,9 @@ out=$(XDG_CONFIG_HOME=$fresh/config XDG_RUNTIME_DIR=$fresh "$bin" --version) || 
 XDG_CONFIG_HOME=$fresh/config XDG_RUNTIME_DIR=$fresh "$bin" --help | grep -q -- "--window-id" || fail "--help printed no usage"
 err=$(XDG_CONFIG_HOME=$fresh/config XDG_RUNTIME_DIR=$fresh "$bin" -s 2>&1 >/dev/null) || fail "-s did not end with status 0"
 [ "$(wc -l <<<"$err")" = 1 ] && grep -q -- "--help" <<<"$err" || fail "-s gave no one-line hint: $err"
-[ -z "$(ls -A "$fresh")" ] || fail "--help, --version or -s created $(ls -A "$fresh")"
+XDG_CONFIG_HOME=$fresh/config XDG_RUNTIME_DIR=$fresh "$bin" /s --window-id junk 2>/dev/null &&
+  fail "--window-id without a window reported success"
+[ -z "$(ls -A "$fresh")" ] || fail "--help, --version, -s or a broken --window-id created $(ls -A "$fresh")"
 timeout 5 "$bin" /p && fail "/p without a window reported success"
 timeout 5 "$bin" /a >/dev/null || fail "/a did not end with status 0"
 err=$(DISPLAY=:9999 timeout 10 "$bin" /s 2>&1) && fail "no display reported success"

@@ -28,7 +28,8 @@ namespace {
 
 int MakeWindow(Display* x, int w, int h, int left, int top) {
   int s = DefaultScreen(x);
-  Window win = XCreateSimpleWindow(x, RootWindow(x, s), left, top, static_cast<unsigned>(w), static_cast<unsigned>(h), 0,
+  Window win = XCreateSimpleWindow(x, RootWindow(x, s), left, top, static_cast<unsigned>(w), static_cast<unsigned>(h),
+                                   0,
                                    BlackPixel(x, s), BlackPixel(x, s));
   XStoreName(x, win, "host window");
   XMapWindow(x, win);
@@ -125,8 +126,8 @@ int Cover(Display* x, Window w) {
   // Short of the bottom right pixel, where a check may park the pointer: a
   // window appearing under the pointer is user activity to some hosts.
   Window cover = XCreateWindow(x, DefaultRootWindow(x), a.x, a.y, static_cast<unsigned>(std::max(1, a.width - 1)),
-                               static_cast<unsigned>(std::max(1, a.height - 1)), 0, CopyFromParent, InputOutput, CopyFromParent,
-                               CWOverrideRedirect | CWBackPixel, &sa);
+                               static_cast<unsigned>(std::max(1, a.height - 1)), 0, CopyFromParent, InputOutput,
+                               CopyFromParent, CWOverrideRedirect | CWBackPixel, &sa);
   XMapRaised(x, cover);
   XSync(x, False);
   std::this_thread::sleep_for(Ms(300));
