@@ -29,8 +29,7 @@ namespace {
 int MakeWindow(Display* x, int w, int h, int left, int top) {
   int s = DefaultScreen(x);
   Window win = XCreateSimpleWindow(x, RootWindow(x, s), left, top, static_cast<unsigned>(w), static_cast<unsigned>(h),
-                                   0,
-                                   BlackPixel(x, s), BlackPixel(x, s));
+                                   0, BlackPixel(x, s), BlackPixel(x, s));
   XStoreName(x, win, "host window");
   XMapWindow(x, win);
   XSync(x, False);
