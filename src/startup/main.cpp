@@ -3,12 +3,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <thread>
 
 #include "display/sdl/sdl_display.h"
 #include "platform/clock.h"
@@ -20,38 +18,35 @@
 #include "startup/desktop_platform.h"
 #include "startup/instance_lock.h"
 #include "startup/runtime_folder.h"
+#include "startup/saver_start.h"
 #include "startup/silent_audio.h"
+#include "startup/sound_owner_lock.h"
 #include "startup/x11_desktop.h"
 
 namespace gs {
 namespace {
 
-unsigned long HostWindowFromEnvironment() {
-  const char* v = std::getenv("XSCREENSAVER_WINDOW");
-  if (!v || !*v) return 0;
-  char* end = nullptr;
-  unsigned long id = std::strtoul(v, &end, 0);
-  return end && *end == '\0' ? id : 0;
-}
-
-bool HasArgument(int argc, char** argv, const char* arg) {
-  for (int i = 1; i < argc; ++i)
-    if (std::strcmp(argv[i], arg) == 0) return true;
-  return false;
-}
-
-int RunSaver(int argc, char** argv) {
-  const std::string runtime = RuntimeFolder();
-  const unsigned long hostWindow = HostWindowFromEnvironment();
-  bool displayProperties = TopLevelWindowExists("Display Properties");
-  auto lock = std::make_unique<InstanceLock>(runtime + "gobbleshot1.lock");
-  // A host cycling savers may start us before the last one has ended.
-  for (int i = 0; hostWindow && lock->OtherInstanceRunning() && i < 20; ++i) {
-    lock.reset();
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    lock = std::make_unique<InstanceLock>(runtime + "gobbleshot1.lock");
+int RunSaver(const CommandLine& cl, int argc, char** argv) {
+  const SaverTarget target = ReadSaverTarget(argc, argv, std::getenv("XSCREENSAVER_WINDOW"));
+  if (target.windowIdSwitch && !target.window) {
+    std::fprintf(stderr,
+                 "gobbleshot1: --window-id needs the id of the window to draw into, as in: --window-id 0x1e00003\n");
+    return 1;
   }
-  if (lock->OtherInstanceRunning() && !displayProperties) return 0;
+  HostGeometry geometry;
+  // The host took its window away before we came: nothing to draw into.
+  if (target.window && !QueryHostWindow(target.window, geometry)) return 0;
+  const std::string runtime = RuntimeFolder();
+  InstanceLock lock(runtime + "gobbleshot1.lock");
+  if (SingleInstanceRuleApplies(cl, target) && lock.OtherInstanceRunning() &&
+      !TopLevelWindowExists("Display Properties"))
+    return 0;
+  // A preview in a host's settings pane stays silent; of several savers at
+  // once, one plays. A host cycling savers starts the next while the last
+  // one still ends and lets go of the sound.
+  const bool preview = target.windowIdSwitch || (target.window && IsPreviewPane(geometry));
+  std::unique_ptr<SoundOwnerLock> sound;
+  if (!preview) sound = std::make_unique<SoundOwnerLock>(runtime + "gobbleshot1.sound", target.window ? 300 : 0);
 
   SystemClock clock;
   EventLoop loop(clock);
@@ -59,22 +54,23 @@ int RunSaver(int argc, char** argv) {
   DesktopPlatform platform(runtime);
   Form1* formPtr = nullptr;
   SdlDisplay::Options options;
-  options.hostWindow = hostWindow;
+  options.hostWindow = target.window;
   options.onQuit = [&] {
+    if (sound) sound->Release();
     if (formPtr && !formPtr->Closed()) formPtr->ExitSaver();
     loop.Quit(0);
   };
   SdlDisplay display(loop.clock(), options);
-  // A preview in a host's settings pane stays silent.
   std::unique_ptr<Audio> audio;
-  if (HasArgument(argc, argv, "--window-id")) audio = std::make_unique<SilentAudio>();
-  else audio = std::make_unique<SdlAudio>();
+  if (sound && sound->Owned()) audio = std::make_unique<SdlAudio>();
+  else audio = std::make_unique<SilentAudio>();
   Form1 form(display, *audio, store, loop, platform, InstallFolderOfExecutable());
   formPtr = &form;
   form.Form_Load();
   if (form.Closed()) return form.ExitStatus();
   platform.SetSaverRunning(true);
   loop.Run();
+  if (sound) sound->Release();
   if (!form.Closed()) form.ExitSaver();
   return form.ExitStatus();
 }
@@ -91,10 +87,18 @@ int RunSetupProgram() {
 }
 
 int Main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    std::fputs(UsageText().c_str(), stdout);
+    return 0;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::fputs(VersionText().c_str(), stdout);
+    return 0;
+  }
   CommandLine cl = ParseCommandLine(argc, argv);
   switch (cl.mode) {
     case SaverMode::Saver:
-      return RunSaver(argc, argv);
+      return RunSaver(cl, argc, argv);
     case SaverMode::Preview:
       if (!cl.hasWindow) {
         std::fprintf(stderr, "gobbleshot1: /p needs the id of the window to draw into, as in: /p 12345\n");
@@ -109,6 +113,7 @@ int Main(int argc, char** argv) {
           "password.\n");
       return 0;
     case SaverMode::None:
+      std::fputs(UnknownSwitchHint(cl).c_str(), stderr);
       return 0;
   }
   return 0;

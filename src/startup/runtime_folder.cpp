@@ -60,6 +60,11 @@ std::string InstallFolderOfExecutable() {
   const std::filesystem::path dir = FolderOfExecutable();
   std::filesystem::path beside = dir / "share" / "gobbleshot1";
   if (std::filesystem::is_directory(beside, ec)) return WithSlash(beside.string());
+  // A copy of the program laid into <prefix>/libexec/xscreensaver/, where
+  // some hosts look for savers, is two folders below the prefix.
+  std::filesystem::path hostCopy = dir.parent_path().parent_path() / "share" / "gobbleshot1";
+  if (dir.filename() == "xscreensaver" && std::filesystem::is_directory(hostCopy, ec))
+    return WithSlash(hostCopy.string());
   return WithSlash((dir.parent_path() / "share" / "gobbleshot1").string());
 }
 

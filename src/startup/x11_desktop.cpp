@@ -55,6 +55,19 @@ bool TopLevelWindowExists(const std::string& title) {
   return found;
 }
 
+bool QueryHostWindow(unsigned long window, HostGeometry& geometry) {
+  ::Display* x = XOpenDisplay(nullptr);
+  if (!x) return false;
+  auto old = XSetErrorHandler(IgnoreErrors);
+  g_badWindow = false;
+  XWindowAttributes a{};
+  const bool found = XGetWindowAttributes(x, window, &a) && !g_badWindow;
+  if (found) geometry = HostGeometry{a.width, a.height, WidthOfScreen(a.screen), HeightOfScreen(a.screen)};
+  XSetErrorHandler(old);
+  XCloseDisplay(x);
+  return found;
+}
+
 int RunPreview(uint32_t host) {
   ::Display* x = XOpenDisplay(nullptr);
   if (!x) {

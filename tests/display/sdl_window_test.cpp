@@ -147,3 +147,71 @@ TEST(WindowedDisplay, PresentsAtMostOncePerRefresh) {
 
 }  // namespace
 }  // namespace gs
+
+namespace gs {
+namespace {
+
+unsigned long WindowPixel(::Display* x, Window w, int px, int py) {
+  XImage* img = XGetImage(x, w, px, py, 1, 1, AllPlanes, ZPixmap);
+  unsigned long p = img ? XGetPixel(img, 0, 0) & 0xf8f8f8 : ~0ul;
+  if (img) XDestroyImage(img);
+  return p;
+}
+
+// A window lent by a screen-saver host: unmapped and mapped again it gets
+// the picture back without a new frame, and once the host destroys it the
+// display asks to end, presents nothing, and shuts down without an X error
+// (which would end this process).
+TEST(HostWindowDisplay, RedrawnAfterMappingAndQuietWhenDestroyed) {
+  ::Display* x = XOpenDisplay(nullptr);
+  ASSERT_NE(x, nullptr);
+  const int s = DefaultScreen(x);
+  Window host = XCreateSimpleWindow(x, RootWindow(x, s), 0, 0, 400, 300, 0, BlackPixel(x, s), BlackPixel(x, s));
+  XMapWindow(x, host);
+  XSync(x, False);
+  int quits = 0;
+  {
+    SystemClock clock;
+    EventLoop loop(clock);
+    Counter ev;
+    SdlDisplay::Options options;
+    options.hostWindow = host;
+    options.onQuit = [&] { ++quits; };
+    SdlDisplay d(clock, options);
+    d.Attach(loop, ev);
+    ASSERT_TRUE(d.OpenDisplay(800, 600, 16, ""));
+    d.ClearFrame(Rgb(255, 0, 0));
+    d.PresentFrame();
+    XSync(x, False);
+    EXPECT_EQ(WindowPixel(x, host, 200, 150), 0xf80000u);
+
+    XUnmapWindow(x, host);
+    XMapWindow(x, host);
+    XSync(x, False);
+    EXPECT_EQ(WindowPixel(x, host, 200, 150), 0u) << "the server cleared the window";
+    // No frame is drawn from here on: only the loop polls the display.
+    int phase = 0;
+    int64_t mark = clock.MonotonicUs();
+    unsigned long redrawn = 0;
+    loop.AddTimer(5000, [&] {
+      const int64_t now = clock.MonotonicUs();
+      if (phase == 0 && now >= mark + 100000) {
+        redrawn = WindowPixel(x, host, 200, 150);
+        XDestroyWindow(x, host);
+        XSync(x, False);
+        phase = 1, mark = now;
+      } else if (phase == 1 && (quits > 0 || now >= mark + 1000000)) {
+        loop.Quit(0);
+      }
+    });
+    loop.Run();
+    EXPECT_EQ(redrawn, 0xf80000u) << "the picture came back";
+    EXPECT_GE(quits, 1) << "the window's destruction asked to end";
+    d.ClearFrame(Rgb(0, 255, 0));
+    d.PresentFrame();
+  }
+  XCloseDisplay(x);
+}
+
+}  // namespace
+}  // namespace gs

@@ -31,6 +31,7 @@ data=$p/share/gobbleshot1
 [ "$(find "$data" -iname '*.wav' | wc -l)" = 13 ] || fail "not 13 sounds in share/gobbleshot1"
 [ -f "$data/support.htm" ] || fail "no support.htm"
 grep -q '^\.TH GOBBLESHOT1 6' "$p/share/man/man6/gobbleshot1.6" 2>/dev/null || fail "no man page in section 6"
+grep -q '^\.SH ENVIRONMENT' "$p/share/man/man6/gobbleshot1.6" 2>/dev/null || fail "the man page has no ENVIRONMENT"
 grep -q '^Exec=gobbleshot1 /c' "$p/share/applications/gobbleshot1-settings.desktop" 2>/dev/null ||
   fail "no desktop entry for the settings dialog"
 grep -q '^Categories=Screensaver;' "$p/share/applications/screensavers/gobbleshot1.desktop" 2>/dev/null ||
@@ -40,16 +41,28 @@ grep -q '<screensaver name="gobbleshot1"' "$p/share/xscreensaver/config/gobblesh
 
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run SDL_AUDIODRIVER=dummy
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
-"$p/bin/gobbleshot1" /s 2>"$work/err" &
-saver=$!
-sleep 2
-kill -0 $saver 2>/dev/null || fail "the moved saver did not keep running: $(cat "$work/err")"
-import -window root "$work/shot.png"
-[ "$(convert "$work/shot.png" -format %k info:)" -gt 100 ] || fail "the moved saver shows no pictures"
-xdotool key a
-for _ in $(seq 10); do kill -0 $saver 2>/dev/null || break; sleep 0.1; done
-kill -0 $saver 2>/dev/null && fail "a key did not end the moved saver"
-saver=
+# Runs the saver at $1 and checks that it found its pictures ($2 says how
+# it was started), then ends it with a key.
+shows_pictures() {
+  "$1" /s 2>"$work/err" &
+  saver=$!
+  sleep 2
+  kill -0 $saver 2>/dev/null || fail "the saver $2 did not keep running: $(cat "$work/err")"
+  import -window root "$work/shot.png"
+  [ "$(convert "$work/shot.png" -format %k info:)" -gt 100 ] || fail "the saver $2 shows no pictures"
+  xdotool key a
+  for _ in $(seq 10); do kill -0 $saver 2>/dev/null || break; sleep 0.1; done
+  kill -0 $saver 2>/dev/null && fail "a key did not end the saver $2"
+  saver=
+}
+shows_pictures "$p/bin/gobbleshot1" "of the moved tree"
+# Where mate-screensaver and xfce4-screensaver look: a relative link, and a
+# copy of the program laid in its place by hand.
+[ "$(readlink "$p/libexec/xscreensaver/gobbleshot1")" = ../../bin/gobbleshot1 ] ||
+  fail "libexec/xscreensaver/gobbleshot1 is no relative link to bin/gobbleshot1"
+shows_pictures "$p/libexec/xscreensaver/gobbleshot1" "started through the libexec link"
+cp --remove-destination "$p/bin/gobbleshot1" "$p/libexec/xscreensaver/gobbleshot1"
+shows_pictures "$p/libexec/xscreensaver/gobbleshot1" "copied into libexec/xscreensaver"
 
 if [ $failures -eq 0 ]; then
   echo "install end-to-end: all passed"

@@ -2,16 +2,23 @@
 # End to end on two monitors side by side: a private X server with the dummy
 # video driver, which offers RandR outputs like a real graphics card. Both
 # monitors show the show, unplugging and plugging one back in while it runs
-# does no harm, and a click on the second ends it.
-#   monitors_e2e.sh path/to/gobbleshot1
+# does no harm, and a click on the second ends it. Then the real xscreensaver
+# daemon on the same two monitors: a saver in each monitor's window, both
+# show the show, neither an error box, one plays sound.
+#   monitors_e2e.sh path/to/gobbleshot1 build-dir
 # Ends with 77 (skipped) when no such X server can be started here.
 set -u
 bin=$1
+build=$2
 work=$(mktemp -d)
+chmod 755 "$work"
 xpid=
 saver=
+xs_daemon=
 cleanup() {
   [ -n "$saver" ] && kill -9 "$saver" 2>/dev/null
+  [ -n "$xs_daemon" ] && kill "$xs_daemon" 2>/dev/null
+  pkill -9 -f "$work/prefix/bin/gobbleshot1" 2>/dev/null
   [ -n "$xpid" ] && kill "$xpid" 2>/dev/null && wait "$xpid" 2>/dev/null
   rm -rf "$work"
 }
@@ -108,6 +115,44 @@ import -window root "$work/plugged.png"
 [ "$(colours "$work/plugged.png" 1920x1080+1920+0)" -gt 100 ] || fail "a monitor plugged in later does not show the show"
 xdotool key a
 ends_on "a key after a monitor was plugged in"
+
+if command -v xscreensaver >/dev/null; then
+  cmake --install "$build" --prefix "$work/prefix" >/dev/null || fail "cmake --install"
+  . "$(dirname "$0")/xscreensaver_daemon.sh"
+  # SDL's file output: each saver that opens its sound writes to the file.
+  # A runtime folder of its own: the sound lock is per user, and other
+  # checks may run savers as the same user at the same time.
+  mkdir -m 777 "$work/xsrun"
+  xscreensaver_start "$work" "$work/prefix/bin/gobbleshot1" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/out/sound.raw" \
+    XDG_RUNTIME_DIR="$work/xsrun"
+  xs xscreensaver-command -activate >/dev/null || fail "xscreensaver did not take the command"
+  savers=
+  for _ in $(seq 30); do
+    savers=$(pgrep -f "$work/prefix/bin/gobbleshot1")
+    [ "$(wc -w <<<"$savers")" -ge 2 ] && break
+    sleep 0.2
+  done
+  sleep 2.5
+  import -window root "$work/xs.png"
+  [ "$(colours "$work/xs.png" 1920x1080+0+0)" -gt 100 ] || fail "under xscreensaver the first monitor shows no show"
+  [ "$(colours "$work/xs.png" 1920x1080+1920+0)" -gt 100 ] || fail "under xscreensaver the second monitor shows no show"
+  # The error box is red on black, and says so in the log.
+  grep -q "crashed" "$work/out/daemon.log" && fail "xscreensaver reports a crash: $(grep -m1 crashed "$work/out/daemon.log")"
+  savers=$(pgrep -f "$work/prefix/bin/gobbleshot1")
+  [ "$(wc -w <<<"$savers")" = 2 ] || fail "xscreensaver runs $(wc -w <<<"$savers") savers on two monitors, not 2"
+  sounding=0
+  for p in $savers; do
+    ls -l "/proc/$p/fd" 2>/dev/null | grep -q "$work/out/sound.raw" && sounding=$((sounding + 1))
+  done
+  [ $sounding = 1 ] || fail "$sounding savers play sound under xscreensaver on two monitors, not 1"
+  xdotool mousemove 960 540 click 1
+  for _ in $(seq 20); do pgrep -f "$work/prefix/bin/gobbleshot1" >/dev/null || break; sleep 0.1; done
+  pgrep -f "$work/prefix/bin/gobbleshot1" >/dev/null && fail "the savers kept running after xscreensaver unblanked"
+  grep -q "X Error" "$work/out/daemon.log" &&
+    fail "a saver under xscreensaver reported an X error: $(grep -m1 -A4 'X Error' "$work/out/daemon.log")"
+else
+  echo "xscreensaver is not installed: its two-monitor check is skipped"
+fi
 
 if [ $failures -eq 0 ]; then
   echo "monitors end-to-end: all passed"

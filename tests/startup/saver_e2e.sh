@@ -28,6 +28,17 @@ wait $pid || fail "the saver ended with status $?"
 [ "$(md5sum < "$settings")" = "$before" ] || fail "the settings file changed at exit"
 
 timeout 5 "$bin" /x || fail "/x did not end with status 0"
+# The conventions of the field, without creating anything.
+fresh=$work/fresh
+mkdir -m 700 "$fresh"
+out=$(XDG_CONFIG_HOME=$fresh/config XDG_RUNTIME_DIR=$fresh "$bin" --version) || fail "--version failed"
+[ "$out" = "gobbleshot1 2.99" ] || fail "--version printed: $out"
+XDG_CONFIG_HOME=$fresh/config XDG_RUNTIME_DIR=$fresh "$bin" --help | grep -q -- "--window-id" || fail "--help printed no usage"
+err=$(XDG_CONFIG_HOME=$fresh/config XDG_RUNTIME_DIR=$fresh "$bin" -s 2>&1 >/dev/null) || fail "-s did not end with status 0"
+[ "$(wc -l <<<"$err")" = 1 ] && grep -q -- "--help" <<<"$err" || fail "-s gave no one-line hint: $err"
+XDG_CONFIG_HOME=$fresh/config XDG_RUNTIME_DIR=$fresh "$bin" /s --window-id junk 2>/dev/null &&
+  fail "--window-id without a window reported success"
+[ -z "$(ls -A "$fresh")" ] || fail "--help, --version, -s or a broken --window-id created $(ls -A "$fresh")"
 timeout 5 "$bin" /p && fail "/p without a window reported success"
 timeout 5 "$bin" /a >/dev/null || fail "/a did not end with status 0"
 err=$(DISPLAY=:9999 timeout 10 "$bin" /s 2>&1) && fail "no display reported success"
@@ -54,6 +65,9 @@ wait $pid && fail "the saver ended with status 0 when its X server went away"
 timeout 10 "$bin" /s & pid=$!  # the lock of all those is gone: this one plays
 sleep 1.5
 kill -0 $pid 2>/dev/null || fail "a saver after the killed ones did not play"
+# The empty command line runs beside it, where "/s" would end at once.
+timeout 2 "$bin"
+[ $? = 124 ] || fail "the empty command line did not run while another saver runs"
 kill $pid
 wait $pid || fail "SIGTERM ended the last saver with status $?"
 echo "saver end-to-end: 1 passed, 0 failed"

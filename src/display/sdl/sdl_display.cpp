@@ -159,6 +159,7 @@ bool SdlDisplay::OpenDisplay(int32_t, int32_t, int32_t, const std::string&) {
   // An X11 saver: without an X display there is nothing to cover, and a
   // console or offscreen driver must not pretend otherwise.
   if (!getenv("SDL_VIDEODRIVER")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  if (options_.hostWindow) host_ = std::make_unique<X11HostWindow>(options_.hostWindow);
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
   videoUp_ = true;
   // Hidden before any window shows, so it never flashes over the show.
@@ -177,6 +178,7 @@ bool SdlDisplay::OpenWindows() {
   if (options_.hostWindow) {
     SDL_Window* w = SDL_CreateWindowFrom(reinterpret_cast<void*>(static_cast<uintptr_t>(options_.hostWindow)));
     if (!w) return false;
+    host_->Watch(w);
     windows_.push_back(Window{w, false, true});
     return true;
   }
@@ -328,6 +330,11 @@ void SdlDisplay::Poll(int64_t maxWaitUs) {
     if (SDL_WaitEventTimeout(&e, static_cast<int>(std::max<int64_t>(1, (maxWaitUs + 999) / 1000)))) Dispatch(e);
   }
   while (SDL_PollEvent(&e)) Dispatch(e);
+  if (host_ && X11HostWindow::Gone() && options_.onQuit) options_.onQuit();
+  if (host_ && host_->RepaintDue(clock_.MonotonicUs())) {
+    for (Window& w : windows_) w.needsFull = true;
+    if (presented_ && wide_) presentPending_ = true;
+  }
   PresentIfDue();
 }
 
@@ -336,6 +343,10 @@ void SdlDisplay::Dispatch(const SDL_Event& e) {
     case SDL_QUIT:
       if (options_.onQuit) options_.onQuit();
       return;
+    case SDL_SYSWMEVENT:
+      // The host destroyed its window: the show has nowhere to go.
+      if (host_ && host_->IsGoneEvent(e) && options_.onQuit) options_.onQuit();
+      return;
     case SDL_WINDOWEVENT:
       if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_EXPOSED ||
           e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_RESTORED) {
@@ -343,7 +354,10 @@ void SdlDisplay::Dispatch(const SDL_Event& e) {
           if (SDL_GetWindowID(w.window) == e.window.windowID) w.needsFull = true;
         // Redrawn at the next refresh, not only with the next change.
         if (presented_ && wide_) presentPending_ = true;
+        if (host_) host_->NoteExposed(clock_.MonotonicUs());
       }
+      // A window destroyed while mapped is unmapped first.
+      if (host_ && e.window.event == SDL_WINDOWEVENT_HIDDEN) host_->CheckStillThere();
       if (e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_ENTER)
         inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;
       return;

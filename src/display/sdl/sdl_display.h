@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "display/display.h"
+#include "display/sdl/x11_host_window.h"
 #include "display/sprite_table.h"
 #include "platform/event_loop.h"
 
@@ -118,6 +119,7 @@ class SdlDisplay : public Display, private EventSource {
   // copy would cost start-up time and memory.
   std::map<std::pair<std::string, bool>, SharedSurface> decoded_;
   std::vector<Window> windows_;
+  std::unique_ptr<X11HostWindow> host_;  // set when drawing into a host's window
   std::map<std::pair<std::string, int>, TTF_Font*> fonts_;
   TTF_Font* font_ = nullptr;
   std::map<TextKey, Surface> textCache_;

@@ -23,9 +23,14 @@ void SdlDisplay::PresentIfDue() {
   PresentNow();
 }
 
-int64_t SdlDisplay::WakeDeadline() const { return presentPending_ ? lastPresentUs_ + refreshUs_ : INT64_MAX; }
+int64_t SdlDisplay::WakeDeadline() const {
+  const int64_t present = presentPending_ ? lastPresentUs_ + refreshUs_ : INT64_MAX;
+  return std::min(present, host_ ? host_->NextRepaintUs() : INT64_MAX);
+}
 
 void SdlDisplay::PresentNow() {
+  // Nothing may touch a host's window once it is gone.
+  if (host_ && X11HostWindow::Gone()) return;
   // Only what changed since the last present is converted, scaled and sent.
   ApplyPendingClear();
   const int pitch = compose_->pitch;

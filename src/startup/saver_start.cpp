@@ -1,0 +1,71 @@
+#include "startup/saver_start.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace gs {
+
+namespace {
+
+bool ReadWindowId(const char* text, unsigned long& id) {
+  if (!text || !*text) return false;
+  char* end = nullptr;
+  unsigned long v = std::strtoul(text, &end, 0);
+  if (!end || *end != '\0' || v == 0) return false;
+  id = v;
+  return true;
+}
+
+}  // namespace
+
+SaverTarget ReadSaverTarget(int argc, const char* const* argv, const char* xscreensaverWindow) {
+  SaverTarget t;
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], "--window-id") == 0 || std::strcmp(argv[i], "-window-id") == 0) {
+      t.windowIdSwitch = true;
+      if (ReadWindowId(argv[i + 1], t.window)) return t;
+    }
+  }
+  ReadWindowId(xscreensaverWindow, t.window);
+  return t;
+}
+
+bool SingleInstanceRuleApplies(const CommandLine& cl, const SaverTarget& target) {
+  return cl.sw == "/s" && target.window == 0;
+}
+
+bool IsPreviewPane(const HostGeometry& g) {
+  return 2 * g.width < g.screenWidth && 2 * g.height < g.screenHeight;
+}
+
+std::string VersionText() { return "gobbleshot1 2.99\n"; }
+
+std::string UsageText() {
+  return "Usage: gobbleshot1 [/s | /p WINDOW | /c | /a]\n"
+         "A full-screen cartoon show of turkeys, a pilgrim and a cow.\n"
+         "\n"
+         "  /s, or nothing   run the saver on every monitor (/s: unless one runs already)\n"
+         "  /p WINDOW        show the preview still inside the X11 window WINDOW\n"
+         "  /c               open the settings dialog\n"
+         "  /a               say who manages the password\n"
+         "  --window-id ID   run the show, silent, inside the X11 window ID\n"
+         "  --help           show this text\n"
+         "  --version        show the version\n"
+         "\n"
+         "A screen-saver host's window is taken from XSCREENSAVER_WINDOW.\n"
+         "Settings: $XDG_CONFIG_HOME/gobbleshot1/settings.ini (~/.config/...).\n"
+         "\n"
+         "Hosts:\n"
+         "  xscreensaver: add \"gobbleshot1 /s\" to the programs: list in\n"
+         "    ~/.xscreensaver, or install with --prefix /usr.\n"
+         "  mate-screensaver, xfce4-screensaver: install with --prefix /usr, or\n"
+         "    ~/.local and, as root:\n"
+         "    ln -s ~/.local/bin/gobbleshot1 /usr/libexec/xscreensaver/gobbleshot1\n"
+         "See gobbleshot1(6).\n";
+}
+
+std::string UnknownSwitchHint(const CommandLine& cl) {
+  return "gobbleshot1: unknown switch \"" + cl.text + "\"; gobbleshot1 --help lists the switches\n";
+}
+
+}  // namespace gs

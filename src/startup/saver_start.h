@@ -1,0 +1,36 @@
+#pragma once
+#include <string>
+
+#include "startup/command_line.h"
+
+namespace gs {
+
+// Where the saver draws: a screen-saver host's window, named by the
+// --window-id switch (a host's settings preview) or by XSCREENSAVER_WINDOW;
+// window 0 means our own full-screen windows.
+struct SaverTarget {
+  unsigned long window = 0;
+  bool windowIdSwitch = false;
+};
+SaverTarget ReadSaverTarget(int argc, const char* const* argv, const char* xscreensaverWindow);
+
+// The single-instance rule guards "/s" on its own windows only: the empty
+// command line runs even beside another saver, and a host asks for one
+// saver in each of its windows.
+bool SingleInstanceRuleApplies(const CommandLine& cl, const SaverTarget& target);
+
+// A host's window and the screen it is on, in pixels.
+struct HostGeometry {
+  int width = 0, height = 0;
+  int screenWidth = 0, screenHeight = 0;
+};
+// A window smaller than half the screen in both directions is a settings
+// pane's preview, which stays silent.
+bool IsPreviewPane(const HostGeometry& g);
+
+// Answers to --help and --version, and the hint for a switch nobody knows.
+std::string UsageText();
+std::string VersionText();
+std::string UnknownSwitchHint(const CommandLine& cl);
+
+}  // namespace gs

@@ -1,0 +1,113 @@
+#include "startup/saver_start.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <thread>
+
+#include "../settings/temp_dir.h"
+#include "startup/sound_owner_lock.h"
+
+namespace gs {
+namespace {
+
+SaverTarget Target(std::initializer_list<const char*> args, const char* env) {
+  std::vector<const char*> argv{"gobbleshot1"};
+  argv.insert(argv.end(), args);
+  return ReadSaverTarget(static_cast<int>(argv.size()), argv.data(), env);
+}
+
+TEST(SaverTarget, TakesTheWindowIdSwitchBeforeTheHostsVariable) {
+  SaverTarget t = Target({"/s", "--window-id", "0x2a00003"}, "0x1e00001");
+  EXPECT_EQ(t.window, 0x2a00003u);
+  EXPECT_TRUE(t.windowIdSwitch);
+  t = Target({"/s", "-window-id", "123"}, nullptr);
+  EXPECT_EQ(t.window, 123u);
+  t = Target({"/s"}, "0x1e00001");
+  EXPECT_EQ(t.window, 0x1e00001u);
+  EXPECT_FALSE(t.windowIdSwitch);
+}
+
+TEST(SaverTarget, NoUsableWindowMeansOurOwnWindows) {
+  EXPECT_EQ(Target({"/s"}, nullptr).window, 0u);
+  EXPECT_EQ(Target({"/s"}, "").window, 0u);
+  EXPECT_EQ(Target({"/s"}, "0x12zz").window, 0u);
+  EXPECT_EQ(Target({"/s"}, "0").window, 0u);
+  // A switch without its value is still a preview's: silent, own windows.
+  SaverTarget t = Target({"/s", "--window-id"}, nullptr);
+  EXPECT_EQ(t.window, 0u);
+  // A broken value falls back to the host's variable.
+  t = Target({"/s", "--window-id", "junk"}, "77");
+  EXPECT_EQ(t.window, 77u);
+  EXPECT_TRUE(t.windowIdSwitch);
+}
+
+TEST(SingleInstanceRule, GuardsOnlySlashSOnItsOwnWindows) {
+  const SaverTarget own{}, host{0x1e00001, false};
+  EXPECT_TRUE(SingleInstanceRuleApplies(ParseCommandLine("/s"), own));
+  EXPECT_TRUE(SingleInstanceRuleApplies(ParseCommandLine(" /SCR "), own));
+  EXPECT_FALSE(SingleInstanceRuleApplies(ParseCommandLine(""), own));
+  EXPECT_FALSE(SingleInstanceRuleApplies(ParseCommandLine("   "), own));
+  EXPECT_FALSE(SingleInstanceRuleApplies(ParseCommandLine("/s"), host));
+  EXPECT_FALSE(SingleInstanceRuleApplies(ParseCommandLine(""), host));
+}
+
+TEST(PreviewPane, SmallerThanHalfTheScreenBothWays) {
+  EXPECT_TRUE(IsPreviewPane({300, 200, 1920, 1080}));
+  EXPECT_TRUE(IsPreviewPane({959, 539, 1920, 1080}));
+  EXPECT_FALSE(IsPreviewPane({960, 539, 1920, 1080}));
+  EXPECT_FALSE(IsPreviewPane({959, 540, 1920, 1080}));
+  // One monitor's window of two side by side is no preview.
+  EXPECT_FALSE(IsPreviewPane({1920, 1080, 3840, 1080}));
+  EXPECT_FALSE(IsPreviewPane({1920, 1080, 1920, 1080}));
+}
+
+TEST(ProgramTexts, VersionUsageAndHint) {
+  EXPECT_EQ(VersionText(), "gobbleshot1 2.99\n");
+  const std::string usage = UsageText();
+  for (const char* part : {"/s", "/p WINDOW", "/c", "/a", "--window-id", "XSCREENSAVER_WINDOW", "settings.ini",
+                           "xscreensaver", "mate-screensaver", "xfce4-screensaver", "/usr/libexec/xscreensaver"})
+    EXPECT_NE(usage.find(part), std::string::npos) << part;
+  const std::string hint = UnknownSwitchHint(ParseCommandLine("-S"));
+  EXPECT_EQ(hint.find('\n'), hint.size() - 1) << "one line";
+  EXPECT_NE(hint.find("\"-s\""), std::string::npos);
+  EXPECT_NE(hint.find("--help"), std::string::npos);
+}
+
+TEST(SoundOwnerLock, OneOwnerAtATimeAndTheNextAfterRelease) {
+  testing::TempDir dir;
+  const std::string path = dir.File("gobbleshot1.sound");
+  SoundOwnerLock first(path, 0);
+  SoundOwnerLock second(path, 0);
+  EXPECT_TRUE(first.Owned());
+  EXPECT_FALSE(second.Owned());
+  first.Release();
+  EXPECT_FALSE(first.Owned());
+  SoundOwnerLock third(path, 0);
+  EXPECT_TRUE(third.Owned());
+}
+
+TEST(SoundOwnerLock, WaitsForASaverThatIsEnding) {
+  testing::TempDir dir;
+  const std::string path = dir.File("gobbleshot1.sound");
+  SoundOwnerLock ending(path, 0);
+  ASSERT_TRUE(ending.Owned());
+  std::thread releaser([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ending.Release();
+  });
+  SoundOwnerLock next(path, 5000);
+  releaser.join();
+  EXPECT_TRUE(next.Owned());
+}
+
+TEST(SoundOwnerLock, NeverFollowsALinkInTheRuntimeFolder) {
+  testing::TempDir dir;
+  const std::string elsewhere = dir.File("someone-elses-file");
+  std::filesystem::create_symlink(elsewhere, dir.File("gobbleshot1.sound"));
+  SoundOwnerLock lock(dir.File("gobbleshot1.sound"), 0);
+  EXPECT_FALSE(std::filesystem::exists(elsewhere));
+}
+
+}  // namespace
+}  // namespace gs
