@@ -28,9 +28,14 @@ daemon=$xs_daemon
 xs xscreensaver-command -activate >/dev/null || fail "xscreensaver did not take the command"
 for _ in $(seq 30); do running && break; sleep 0.2; done
 running || fail "xscreensaver did not start the saver: $(tail -3 "$work/out/daemon.log")"
-sleep 2.5
-import -window root "$work/out/shot.png"
-[ "$(convert "$work/out/shot.png" -format %k info:)" -gt 100 ] || fail "the blanked screen does not show the show"
+# A loaded machine may take a few seconds to start the saver and draw.
+shown=0
+for _ in $(seq 12); do
+  sleep 1
+  import -window root "$work/out/shot.png"
+  [ "$(convert "$work/out/shot.png" -format %k info:)" -gt 100 ] && { shown=1; break; }
+done
+[ $shown = 1 ] || fail "the blanked screen does not show the show"
 xdotool mousemove 700 500 click 1
 for _ in $(seq 20); do running || break; sleep 0.1; done
 running && fail "the saver kept running after xscreensaver unblanked"
