@@ -14,7 +14,7 @@
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "scene_host/form1.h"
-#include "settings/ini_settings_store.h"
+#include "settings/saver_settings_store.h"
 #include "sound/sdl/sdl_audio.h"
 #include "startup/command_line.h"
 #include "startup/desktop_platform.h"
@@ -55,7 +55,7 @@ int RunSaver(int argc, char** argv) {
 
   SystemClock clock;
   EventLoop loop(clock);
-  IniSettingsStore store(DefaultSettingsPath());
+  SaverSettingsStore store(DefaultSettingsPath());
   DesktopPlatform platform(runtime);
   Form1* formPtr = nullptr;
   SdlDisplay::Options options;
