@@ -13,6 +13,7 @@
 #include <ctime>
 #include <cstring>
 
+#include "display/sdl/picture_file.h"
 #include "display/sdl/utf8_sanitise.h"
 
 namespace gs {
@@ -220,7 +221,7 @@ void SdlDisplay::LoadSpriteFrame(int32_t id, int32_t frame, const std::string& p
   const bool keyed = keyMode == kKeyTransparent;
   SharedSurface& pic = decoded_[{path, keyed}];
   if (!pic) {
-    Surface loaded(SDL_LoadBMP(path.c_str()));
+    Surface loaded(LoadPictureFile(path));
     if (!loaded) return;  // a frame without a picture draws nothing
     pic.reset(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB565, 0), SurfaceFree{});
     if (!pic) return;
