@@ -56,7 +56,7 @@ int RunSaver(int argc, char** argv) {
   SystemClock clock;
   EventLoop loop(clock);
   SaverSettingsStore store(DefaultSettingsPath());
-  DesktopPlatform platform(runtime);
+  DesktopPlatform platform(runtime, hostWindow == 0);
   Form1* formPtr = nullptr;
   SdlDisplay::Options options;
   options.hostWindow = hostWindow;
