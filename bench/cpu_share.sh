@@ -8,6 +8,9 @@
 # same way with -root, for comparison.
 #
 #   bench/cpu_share.sh [path/to/gobbleshot1] [seconds]
+#
+# GS_SETTINGS=file starts the saver with that settings.ini instead, GS_LABEL
+# names its row, and GS_HACKS=0 leaves out the hacks.
 set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
 bin=${1:-$top/build/gobbleshot1}
@@ -33,7 +36,8 @@ measure() {  # name, command... : prints one row
     echo "cpu_share: Xvfb did not start" >&2
     return 1
   fi
-  mkdir -p "$work/run" "$work/config"
+  mkdir -p "$work/run" "$work/config/gobbleshot1"
+  [ -n "${GS_SETTINGS:-}" ] && cp "$GS_SETTINGS" "$work/config/gobbleshot1/settings.ini"
   DISPLAY=":$num" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" SDL_AUDIODRIVER=dummy \
     "$@" >/dev/null 2>&1 &
   pid=$!
@@ -50,11 +54,12 @@ measure() {  # name, command... : prints one row
   rm -rf "$work"
   awk -v n="$name" -v p=$((p1 - p0)) -v x=$((x1 - x0)) -v ns=$((t1 - t0)) -v hz="$hz" -v hwm="${hwm:-0}" \
     'BEGIN { s = ns / 1e9; pp = 100 * p / hz / s; xx = 100 * x / hz / s;
-             printf "%-12s %7.2f %7.2f %7.2f %9.1f\n", n, pp, xx, pp + xx, hwm / 1024 }'
+             printf "%-22s %7.2f %7.2f %7.2f %9.1f\n", n, pp, xx, pp + xx, hwm / 1024 }'
 }
 
-printf "%-12s %7s %7s %7s %9s   (%% of one core over %s s at 1920x1080)\n" program saver X total "VmHWM MiB" "$seconds"
-measure gobbleshot1 "$bin" /s
+printf "%-22s %7s %7s %7s %9s   (%% of one core over %s s at 1920x1080)\n" program saver X total "VmHWM MiB" "$seconds"
+measure "${GS_LABEL:-gobbleshot1}" "$bin" /s
+[ "${GS_HACKS:-1}" = 0 ] && exit 0
 for hack in swirl fuzzyflakes xflame; do
   [ -x "$hacks/$hack" ] && measure "$hack" "$hacks/$hack" -root
 done
