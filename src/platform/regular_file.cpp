@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/problem_report.h"
+
 namespace gs {
 namespace {
 
@@ -49,6 +51,21 @@ FileContents ReadRegularFile(const std::string& path, size_t maxBytes) {
   }
   r.ok = true;
   return r;
+}
+
+std::optional<std::string> ReadDataFile(const std::string& path, size_t maxBytes, std::string_view kind,
+                                        std::string (*check)(std::string_view bytes)) {
+  FileContents file = ReadRegularFile(path, maxBytes);
+  std::string problem = file.ok ? check(file.text) : file.problem;
+  if (problem.empty()) return std::move(file.text);
+  ReportProblemOnce(path, std::string(kind) + " " + problem);
+  return std::nullopt;
+}
+
+uint32_t LittleEndian32(std::string_view b, size_t at) {
+  uint32_t v = 0;
+  for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<uint8_t>(b[at + static_cast<size_t>(i)]);
+  return v;
 }
 
 }  // namespace gs

@@ -14,12 +14,6 @@ namespace {
 // bounds can hold at most.
 constexpr size_t kMaxFileBytes = static_cast<size_t>(kMaxPictureWidth) * kMaxPictureHeight * 4 + 65536;
 
-uint32_t U32(std::string_view b, size_t at) {
-  return static_cast<uint32_t>(static_cast<uint8_t>(b[at])) | static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1])) << 8 |
-         static_cast<uint32_t>(static_cast<uint8_t>(b[at + 2])) << 16 |
-         static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
-}
-
 uint16_t U16(std::string_view b, size_t at) {
   return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8);
 }
@@ -27,14 +21,14 @@ uint16_t U16(std::string_view b, size_t at) {
 // What is wrong with the header, or "" when the picture may be decoded.
 std::string HeaderProblem(std::string_view b) {
   if (b.size() < 26 || b[0] != 'B' || b[1] != 'M') return "not a BMP picture";
-  const uint32_t infoSize = U32(b, 14);
+  const uint32_t infoSize = LittleEndian32(b, 14);
   int64_t w = 0, h = 0;
   if (infoSize == 12) {  // the old OS/2 header: 16-bit sizes
     w = U16(b, 18);
     h = U16(b, 20);
   } else if (infoSize >= 40) {
-    w = static_cast<int32_t>(U32(b, 18));
-    h = static_cast<int32_t>(U32(b, 22));
+    w = static_cast<int32_t>(LittleEndian32(b, 18));
+    h = static_cast<int32_t>(LittleEndian32(b, 22));
     h = std::llabs(h);  // negative: stored top row first
   } else {
     return "not a BMP picture";
@@ -49,16 +43,9 @@ std::string HeaderProblem(std::string_view b) {
 }  // namespace
 
 SDL_Surface* LoadPictureFile(const std::string& path) {
-  FileContents file = ReadRegularFile(path, kMaxFileBytes);
-  if (!file.ok) {
-    ReportProblemOnce(path, "picture " + file.problem);
-    return nullptr;
-  }
-  if (std::string problem = HeaderProblem(file.text); !problem.empty()) {
-    ReportProblemOnce(path, "picture " + problem);
-    return nullptr;
-  }
-  SDL_Surface* s = SDL_LoadBMP_RW(SDL_RWFromConstMem(file.text.data(), static_cast<int>(file.text.size())), 1);
+  std::optional<std::string> bytes = ReadDataFile(path, kMaxFileBytes, "picture", HeaderProblem);
+  if (!bytes) return nullptr;
+  SDL_Surface* s = SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1);
   if (!s) ReportProblemOnce(path, std::string("picture cannot be decoded: ") + SDL_GetError());
   return s;
 }

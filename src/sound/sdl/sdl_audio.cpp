@@ -49,9 +49,9 @@ int32_t SdlAudio::LoadSound(const std::string& path) {
   Sound sound;
   // A missing or broken file leaves chunk null; the id stays valid and inert.
   // The file is looked at even without a device, so that its fault is said.
-  std::string bytes;
-  if (ReadSoundFile(path, bytes) && deviceOpen_) {
-    sound.chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+  std::optional<std::string> bytes = ReadSoundFile(path);
+  if (bytes && deviceOpen_) {
+    sound.chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1);
     if (sound.chunk == nullptr) ReportProblemOnce(path, std::string("sound cannot be decoded: ") + Mix_GetError());
   }
   sounds_.push_back(sound);

@@ -1,21 +1,15 @@
 #include "sound/sdl/sound_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
-#include "platform/problem_report.h"
 #include "platform/regular_file.h"
 
 namespace gs {
 namespace {
 
 constexpr size_t kMaxFileBytes = 16u << 20;
-
-uint32_t U32(std::string_view b, size_t at) {
-  return static_cast<uint32_t>(static_cast<uint8_t>(b[at])) | static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1])) << 8 |
-         static_cast<uint32_t>(static_cast<uint8_t>(b[at + 2])) << 16 |
-         static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
-}
 
 }  // namespace
 
@@ -26,9 +20,9 @@ std::string WaveProblem(std::string_view b) {
   bool haveData = false;
   for (size_t at = 12; at + 8 <= b.size();) {
     const std::string_view id = b.substr(at, 4);
-    const uint64_t size = U32(b, at + 4);
+    const uint64_t size = LittleEndian32(b, at + 4);
     const size_t body = at + 8;
-    if (id == "fmt " && size >= 16 && body + 16 <= b.size()) byteRate = U32(b, body + 8);
+    if (id == "fmt " && size >= 16 && body + 16 <= b.size()) byteRate = LittleEndian32(b, body + 8);
     if (id == "data") {
       // A size past the end of the file counts only what is there.
       dataBytes = std::min<uint64_t>(size, b.size() - body);
@@ -47,18 +41,8 @@ std::string WaveProblem(std::string_view b) {
   return "";
 }
 
-bool ReadSoundFile(const std::string& path, std::string& bytes) {
-  FileContents file = ReadRegularFile(path, kMaxFileBytes);
-  if (!file.ok) {
-    ReportProblemOnce(path, "sound " + file.problem);
-    return false;
-  }
-  if (std::string problem = WaveProblem(file.text); !problem.empty()) {
-    ReportProblemOnce(path, "sound " + problem);
-    return false;
-  }
-  bytes = std::move(file.text);
-  return true;
+std::optional<std::string> ReadSoundFile(const std::string& path) {
+  return ReadDataFile(path, kMaxFileBytes, "sound", WaveProblem);
 }
 
 }  // namespace gs
