@@ -10,6 +10,9 @@
 # fewer). A second build given as BEFORE is measured in the same run.
 #
 #   bench/cpu_share.sh [path/to/gobbleshot1] [seconds] [WxH] [BEFORE]
+#
+# GS_SETTINGS=file starts the saver with that settings.ini instead, GS_LABEL
+# names its row, and GS_HACKS=0 leaves out the hacks.
 set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
 bin=${1:-$top/build/gobbleshot1}
@@ -41,7 +44,8 @@ measure() {  # name, command... : prints one row
     echo "cpu_share: Xvfb did not start" >&2
     return 1
   fi
-  mkdir -p "$work/run" "$work/config"
+  mkdir -p "$work/run" "$work/config/gobbleshot1"
+  [ -n "${GS_SETTINGS:-}" ] && cp "$GS_SETTINGS" "$work/config/gobbleshot1/settings.ini"
   DISPLAY=":$num" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" SDL_AUDIODRIVER=dummy \
     "$@" >/dev/null 2>&1 &
   pid=$!
@@ -59,13 +63,14 @@ measure() {  # name, command... : prints one row
   awk -v n="$name" -v p=$((p1 - p0)) -v x=$((x1 - x0)) -v ns=$((t1 - t0)) -v hz="$hz" -v hwm="${hwm:-0}" \
     -v w=$((w1 - w0)) \
     'BEGIN { s = ns / 1e9; pp = 100 * p / hz / s; xx = 100 * x / hz / s;
-             printf "%-12s %7.2f %7.2f %7.2f %9.1f %9.1f\n", n, pp, xx, pp + xx, hwm / 1024, w / s }'
+             printf "%-22s %7.2f %7.2f %7.2f %9.1f %9.1f\n", n, pp, xx, pp + xx, hwm / 1024, w / s }'
 }
 
-printf "%-12s %7s %7s %7s %9s %9s   (%% of one core over %s s at %s)\n" program saver X total "VmHWM MiB" \
+printf "%-22s %7s %7s %7s %9s %9s   (%% of one core over %s s at %s)\n" program saver X total "VmHWM MiB" \
   "wakeups/s" "$seconds" "$size"
-measure gobbleshot1 "$bin" /s
+measure "${GS_LABEL:-gobbleshot1}" "$bin" /s
 [ -n "$before" ] && measure before "$before" /s
+[ "${GS_HACKS:-1}" = 0 ] && exit 0
 for hack in ${HACKS:-swirl fuzzyflakes xflame}; do
   [ -x "$hacks/$hack" ] && measure "$hack" "$hacks/$hack" -root
 done

@@ -5,6 +5,8 @@
 namespace gs {
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view Trim(std::string_view s) {
@@ -56,6 +58,10 @@ IniDocument::Line IniDocument::ParseLine(std::string_view raw, const std::string
 
 IniDocument IniDocument::Parse(std::string_view text) {
   IniDocument doc;
+  if (text.starts_with(kByteOrderMark)) {
+    doc.byteOrderMark_ = true;
+    text.remove_prefix(kByteOrderMark.size());
+  }
   std::string section;
   size_t start = 0;
   while (start < text.size()) {
@@ -75,7 +81,7 @@ IniDocument IniDocument::Parse(std::string_view text) {
 }
 
 std::string IniDocument::Serialize() const {
-  std::string out;
+  std::string out(byteOrderMark_ ? kByteOrderMark : std::string_view());
   for (size_t i = 0; i < lines_.size(); ++i) {
     out += lines_[i].raw;
     if (i + 1 < lines_.size() || endsWithNewline_) out += '\n';

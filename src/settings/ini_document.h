@@ -15,6 +15,7 @@ namespace gs {
 // feed, "\r" carriage return, "\s" a space at either end of the value, "\xHH"
 // any other control byte (tab included). Any other backslash is read
 // literally, so a hand-typed path such as C:\temp\file stays as typed.
+// A UTF-8 byte-order mark, which some editors write, is read past and kept.
 class IniDocument {
  public:
   static IniDocument Parse(std::string_view text);
@@ -43,6 +44,7 @@ class IniDocument {
 
   std::vector<Line> lines_;
   bool endsWithNewline_ = true;
+  bool byteOrderMark_ = false;
 };
 
 }  // namespace gs

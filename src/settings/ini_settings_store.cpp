@@ -7,10 +7,14 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
+#include "platform/problem_report.h"
+#include "platform/regular_file.h"
 #include "settings/ini_document.h"
 #include "settings/name_fold.h"
+#include "settings/save_files.h"
 
 namespace gs {
 namespace {
@@ -71,42 +75,65 @@ std::string DefaultSettingsPath() {
 
 IniSettingsStore::IniSettingsStore(std::string path) : path_(std::move(path)) {}
 
-std::optional<std::string> IniSettingsStore::ReadFile() const {
-  FileDescriptor fd(::open(path_.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.get() < 0) {
-    if (errno == ENOENT) return std::string();
-    return std::nullopt;
-  }
-  struct stat st {};
-  if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  std::string text;
-  char buffer[16384];
-  for (;;) {
-    ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return std::nullopt;
-    if (n == 0) break;
-    text.append(buffer, static_cast<size_t>(n));
-    if (text.size() > kMaxFileBytes) return std::nullopt;
-  }
-  return text;
+std::optional<std::string> IniSettingsStore::ReadFile(std::string* problem) const {
+  FileContents file = ReadRegularFile(path_, kMaxFileBytes);
+  if (file.ok) return std::move(file.text);
+  if (file.missing) return std::string();
+  if (problem) *problem = file.problem;
+  return std::nullopt;
+}
+
+std::optional<std::string> IniSettingsStore::ReadProblem() const {
+  std::string problem;
+  if (ReadFile(&problem)) return std::nullopt;
+  return problem;
 }
 
 bool IniSettingsStore::WriteFileAtomically(const std::string& text) const {
-  std::string tmpl = path_ + ".XXXXXX";
+  const std::string target = FollowLinks(path_);
+  RemoveAbandonedSaveFiles(target);
+  std::string tmpl = SaveTemporaryTemplate(target);
   FileDescriptor tmp(::mkostemp(tmpl.data(), O_CLOEXEC));
-  if (tmp.get() < 0) return false;
+  if (tmp.get() < 0) {
+    ReportProblemOnce(target, std::string("cannot save the settings: ") + std::strerror(errno));
+    return false;
+  }
   struct stat st {};
-  mode_t mode = (::stat(path_.c_str(), &st) == 0) ? (st.st_mode & 07777) : 0644;
+  mode_t mode = (::stat(target.c_str(), &st) == 0) ? (st.st_mode & 07777) : 0644;
   bool ok = ::fchmod(tmp.get(), mode) == 0 && WriteAll(tmp.get(), text) && ::fsync(tmp.get()) == 0;
   ok = (::close(tmp.release()) == 0) && ok;
-  if (!ok || ::rename(tmpl.c_str(), path_.c_str()) != 0) {
+  if (!ok || ::rename(tmpl.c_str(), target.c_str()) != 0) {
+    ReportProblemOnce(target, std::string("cannot save the settings: ") + std::strerror(errno));
     ::unlink(tmpl.c_str());
     return false;
   }
-  FileDescriptor dir(::open(ParentOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  FileDescriptor dir(::open(ParentOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (dir.get() >= 0) ::fsync(dir.get());
   return true;
+}
+
+int IniSettingsStore::LockForSaving() const {
+  // Read-only is enough for a lock, so a lock file left by a run as another
+  // user (sudo) that we may still read does not stop our saves; one we may
+  // not even read gives way to a lock on the folder, which is ours.
+  std::string lockPath = path_ + ".lock";
+  int fd = ::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0 && (errno == EACCES || errno == ELOOP))
+    fd = ::open(ParentOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) {
+    ReportProblemOnce(lockPath, std::string("cannot lock the settings for saving: ") + std::strerror(errno));
+    return -1;
+  }
+  int rc;
+  do {
+    rc = ::flock(fd, LOCK_EX);
+  } while (rc != 0 && errno == EINTR);
+  if (rc != 0) {
+    ReportProblemOnce(lockPath, std::string("cannot lock the settings for saving: ") + std::strerror(errno));
+    ::close(fd);
+    return -1;
+  }
+  return fd;
 }
 
 void IniSettingsStore::Save(std::string_view app, std::string_view section, std::string_view key,
@@ -116,17 +143,15 @@ void IniSettingsStore::Save(std::string_view app, std::string_view section, std:
 
   std::error_code ec;
   std::filesystem::create_directories(ParentOf(path_), ec);
-  std::string lockPath = path_ + ".lock";
-  FileDescriptor lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+  FileDescriptor lock(LockForSaving());
   if (lock.get() < 0) return;
-  int rc;
-  do {
-    rc = ::flock(lock.get(), LOCK_EX);
-  } while (rc != 0 && errno == EINTR);
-  if (rc != 0) return;
 
-  std::optional<std::string> text = ReadFile();
-  if (!text) return;  // never replace a file we could not read
+  std::string problem;
+  std::optional<std::string> text = ReadFile(&problem);
+  if (!text) {  // never replace a file we could not read
+    ReportProblemOnce(path_, "cannot be read (" + problem + "), so nothing is saved to it");
+    return;
+  }
   IniDocument doc = IniDocument::Parse(*text);
   if (!doc.Set(fullSection, key, value)) return;
   WriteFileAtomically(doc.Serialize());
@@ -135,8 +160,12 @@ void IniSettingsStore::Save(std::string_view app, std::string_view section, std:
 
 std::string IniSettingsStore::Get(std::string_view app, std::string_view section, std::string_view key,
                                   std::string_view defaultValue) {
-  std::optional<std::string> text = ReadFile();
-  if (!text) return std::string(defaultValue);
+  std::string problem;
+  std::optional<std::string> text = ReadFile(&problem);
+  if (!text) {
+    ReportProblemOnce(path_, "cannot be read (" + problem + ")");
+    return std::string(defaultValue);
+  }
   std::optional<std::string> value = IniDocument::Parse(*text).Get(SectionFor(app, section), key);
   return value ? *value : std::string(defaultValue);
 }

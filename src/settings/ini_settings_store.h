@@ -20,7 +20,9 @@ std::string DefaultSettingsPath();
 // "<file>.lock", re-reads the file, changes the one value, writes a temporary
 // file beside it, syncs it and renames it over the old one, so that two
 // processes never lose each other's changes and a reader never sees half a
-// file. A file that exists but cannot be read is never overwritten.
+// file. A file that exists but cannot be read is never overwritten. When the
+// file is a symbolic link, the file it points to is written and the link
+// stays. Every failure is said once on standard error.
 class IniSettingsStore : public SettingsStore {
  public:
   explicit IniSettingsStore(std::string path);
@@ -32,13 +34,20 @@ class IniSettingsStore : public SettingsStore {
 
   const std::string& path() const { return path_; }
 
+  // What is wrong when the file exists but cannot be read (too large, not a
+  // regular file, no permission); nullopt when it reads or does not exist.
+  std::optional<std::string> ReadProblem() const;
+
   // Files larger than this are treated as unreadable.
   static constexpr size_t kMaxFileBytes = 4u << 20;
 
  private:
-  // The file's text; "" for a missing file; nullopt when it cannot be read.
-  std::optional<std::string> ReadFile() const;
+  // The file's text; "" for a missing file; nullopt when it cannot be read
+  // (and then problem says why).
+  std::optional<std::string> ReadFile(std::string* problem = nullptr) const;
   bool WriteFileAtomically(const std::string& text) const;
+  // An exclusive lock for one save; -1 when none can be had.
+  int LockForSaving() const;
 
   std::string path_;
 };

@@ -1,6 +1,7 @@
 # The settings dialog (Qt Widgets); moc runs for this target only.
 add_library(gs_setup_dialog STATIC
   ${CMAKE_CURRENT_LIST_DIR}/about_box.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/error_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/navigate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/run_setup_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/setup.cpp

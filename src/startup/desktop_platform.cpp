@@ -1,12 +1,45 @@
 #include "startup/desktop_platform.h"
 
 #include <SDL.h>
+#include <X11/Xlib.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
+#include <cerrno>
 #include <cstdio>
 
-namespace gs {
+#include "startup/runtime_folder.h"
 
-DesktopPlatform::DesktopPlatform(const std::string& runtimeFolder) : flag_(runtimeFolder + "gobbleshot1.running") {}
+extern char** environ;
+
+namespace gs {
+namespace {
+
+bool XServerReachable() {
+  ::Display* x = XOpenDisplay(nullptr);
+  if (!x) return false;
+  XCloseDisplay(x);
+  return true;
+}
+
+// Runs the settings dialog's program to show the box and waits for it;
+// true when it was shown and closed.
+bool ShowBoxThroughDialogProgram(const std::string& title, const std::string& text) {
+  const std::string program = SetupProgramOfExecutable();
+  const char* argv[] = {program.c_str(), "--error-box", title.c_str(), text.c_str(), nullptr};
+  pid_t pid = 0;
+  if (::posix_spawn(&pid, program.c_str(), nullptr, nullptr, const_cast<char* const*>(argv), environ) != 0)
+    return false;
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0)
+    if (errno != EINTR) return false;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace
+
+DesktopPlatform::DesktopPlatform(const std::string& runtimeFolder, bool boxesOnScreen)
+    : flag_(runtimeFolder + "gobbleshot1.running"), boxesOnScreen_(boxesOnScreen) {}
 
 DesktopPlatform::~DesktopPlatform() {
   // Whatever ended the run, the flag does not outlive it.
@@ -28,6 +61,10 @@ void DesktopPlatform::ShowErrorBox(const std::string& title, const std::string& 
     if (c != '\r') plain += c;
   std::fprintf(stderr, "%s\n\n%s", title.c_str(), plain.c_str());
   std::fflush(stderr);
+  if (!boxesOnScreen_ || !XServerReachable()) return;
+  // SDL's own box needs zenity or the X core fonts, which a plain X server
+  // lacks; Qt's comes with the desktop's fonts.
+  if (ShowBoxThroughDialogProgram(title, plain)) return;
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), plain.c_str(), nullptr);
 }
 

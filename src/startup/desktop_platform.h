@@ -7,11 +7,12 @@
 namespace gs {
 
 // The scene window's desktop calls on Linux: the pointer through SDL, the
-// running-saver flag as a file in the runtime folder, and the error box as
-// an SDL message box and on standard error.
+// running-saver flag as a file in the runtime folder, and the error box on
+// standard error and, unless the show was to go into a host's window (the
+// host is waiting for the saver to end), on the screen.
 class DesktopPlatform : public FormPlatform {
  public:
-  explicit DesktopPlatform(const std::string& runtimeFolder);
+  explicit DesktopPlatform(const std::string& runtimeFolder, bool boxesOnScreen = true);
   ~DesktopPlatform() override;
   void ShowPointer(bool show) override;
   void SetSaverRunning(bool running) override;
@@ -21,6 +22,7 @@ class DesktopPlatform : public FormPlatform {
  private:
   SaverRunningFlag flag_;
   bool flagSet_ = false;
+  bool boxesOnScreen_ = true;
 };
 
 }  // namespace gs

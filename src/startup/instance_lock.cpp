@@ -2,27 +2,40 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <string>
 
 namespace gs {
 
 namespace {
 
 // The flag must not outlive the process, also when it ends without running
-// its destructors: exit() from a broken X connection, a hang-up at logout,
-// a crash. What a signal handler may touch is kept in plain storage.
+// its destructors: exit() from a broken X connection, a crash, or any signal
+// whose default action ends the process. What a signal handler may touch is
+// kept in plain storage.
 char g_flagPath[PATH_MAX] = {};
-constexpr int kFatalSignals[] = {SIGHUP, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
-struct sigaction g_previous[std::size(kFatalSignals)];
+struct sigaction g_previous[NSIG];
+
+// Signals whose default action ends the process (SIGKILL and SIGSTOP aside,
+// which nobody can catch), the real-time ones included.
+bool EndsTheProcess(int sig) {
+  switch (sig) {
+    case SIGHUP: case SIGINT: case SIGQUIT: case SIGILL: case SIGTRAP: case SIGABRT: case SIGBUS:
+    case SIGFPE: case SIGUSR1: case SIGSEGV: case SIGUSR2: case SIGPIPE: case SIGALRM: case SIGTERM:
+    case SIGSTKFLT: case SIGXCPU: case SIGXFSZ: case SIGVTALRM: case SIGPROF: case SIGIO: case SIGPWR:
+    case SIGSYS:
+      return true;
+    default:
+      return sig >= SIGRTMIN && sig <= SIGRTMAX;
+  }
+}
 
 void RemoveFlagAtExit() {
   if (g_flagPath[0]) ::unlink(g_flagPath);
@@ -30,8 +43,7 @@ void RemoveFlagAtExit() {
 
 void RemoveFlagOnSignal(int sig) {
   if (g_flagPath[0]) ::unlink(g_flagPath);
-  for (size_t i = 0; i < std::size(kFatalSignals); ++i)
-    if (kFatalSignals[i] == sig) ::sigaction(sig, &g_previous[i], nullptr);
+  ::sigaction(sig, &g_previous[sig], nullptr);
   ::raise(sig);  // on to whoever handled it before, or the default
 }
 
@@ -42,19 +54,43 @@ void ArmLastResortRemoval(const std::string& path) {
   if (armed) return;
   armed = true;
   std::atexit(RemoveFlagAtExit);
-  for (size_t i = 0; i < std::size(kFatalSignals); ++i) {
+  for (int sig = 1; sig < NSIG; ++sig) {
+    if (!EndsTheProcess(sig)) continue;
+    struct sigaction current {};
+    // An ignored signal ends nothing; a handler of someone else's (SDL turns
+    // SIGINT and SIGTERM into a quit event) gets the signal after us.
+    if (::sigaction(sig, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) continue;
     struct sigaction sa {};
     sa.sa_handler = RemoveFlagOnSignal;
     sigemptyset(&sa.sa_mask);
-    ::sigaction(kFatalSignals[i], &sa, &g_previous[i]);
+    ::sigaction(sig, &sa, &g_previous[sig]);
   }
+}
+
+// The lock file, opened without following links. Anything else in its place
+// (a link, a FIFO, a file of another user) is removed first: the runtime
+// folder is this user's own.
+int OpenLockFile(const std::string& path) {
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+      struct stat st {};
+      if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) return fd;
+      ::close(fd);
+    } else if (errno != ELOOP && errno != EACCES) {
+      return -1;
+    }
+    ::unlink(path.c_str());
+  }
+  return -1;
 }
 
 }  // namespace
 
 InstanceLock::InstanceLock(const std::string& path) {
-  fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (fd_ < 0) return;  // no lock possible: behave as the only instance
+  if (path.empty() || path[0] != '/') return;  // no runtime folder: behave as the only instance
+  fd_ = OpenLockFile(path);
+  if (fd_ < 0) return;
   // Every instance holds the lock shared; an exclusive try succeeds only
   // when nobody else holds it.
   if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
@@ -70,18 +106,30 @@ InstanceLock::~InstanceLock() {
 }
 
 void SaverRunningFlag::Set(bool running) {
-  if (running) {
-    std::ofstream(path_) << ::getpid() << '\n';
-    ArmLastResortRemoval(path_);
-  } else {
-    std::remove(path_.c_str());
+  if (path_.empty() || path_[0] != '/') return;
+  if (!running) {
+    ::unlink(path_.c_str());
     if (path_ == g_flagPath) g_flagPath[0] = '\0';
+    return;
   }
+  // Written beside and renamed into place: a link planted under the flag's
+  // name is replaced, never written through.
+  std::string tmp = path_ + ".XXXXXX";
+  int fd = ::mkostemp(tmp.data(), O_CLOEXEC);
+  if (fd < 0) return;
+  const std::string text = std::to_string(::getpid()) + "\n";
+  bool ok = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+  ok = ::close(fd) == 0 && ok;
+  if (!ok || ::rename(tmp.c_str(), path_.c_str()) != 0) {
+    ::unlink(tmp.c_str());
+    return;
+  }
+  ArmLastResortRemoval(path_);
 }
 
 bool SaverRunningFlag::IsSet() const {
-  std::error_code ec;
-  return std::filesystem::exists(path_, ec);
+  struct stat st {};
+  return ::lstat(path_.c_str(), &st) == 0;
 }
 
 }  // namespace gs

@@ -12,7 +12,7 @@
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "scene_host/form1.h"
-#include "settings/ini_settings_store.h"
+#include "settings/saver_settings_store.h"
 #include "sound/sdl/sdl_audio.h"
 #include "startup/command_line.h"
 #include "startup/desktop_platform.h"
@@ -50,8 +50,8 @@ int RunSaver(const CommandLine& cl, int argc, char** argv) {
 
   SystemClock clock;
   EventLoop loop(clock);
-  IniSettingsStore store(DefaultSettingsPath());
-  DesktopPlatform platform(runtime);
+  SaverSettingsStore store(DefaultSettingsPath());
+  DesktopPlatform platform(runtime, target.window == 0);
   Form1* formPtr = nullptr;
   SdlDisplay::Options options;
   options.hostWindow = target.window;

@@ -8,9 +8,14 @@ trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run SDL_AUDIODRIVER=dummy
 mkdir -p "$XDG_RUNTIME_DIR"
 fail() { echo "FAIL: $*"; exit 1; }
+# A sanitizer build on a busy machine may take a while to start.
+wait_for_flag() {
+  for _ in $(seq 100); do [ -f "$XDG_RUNTIME_DIR/gobbleshot1.running" ] && return; sleep 0.1; done
+}
 
 "$bin" /s & pid=$!
 sleep 2
+wait_for_flag
 kill -0 $pid 2>/dev/null || fail "the saver did not keep running"
 [ -f "$XDG_RUNTIME_DIR/gobbleshot1.running" ] || fail "no running-saver flag"
 timeout 5 "$bin" /s || fail "a second /s did not end at once with status 0"
@@ -48,7 +53,7 @@ grep -q "Error opening Direct Draw!" <<<"$err" || fail "no error text without a 
 flag=$XDG_RUNTIME_DIR/gobbleshot1.running
 for sig in HUP SEGV; do
   "$bin" /s 2>/dev/null & pid=$!
-  sleep 1.5
+  wait_for_flag
   [ -f "$flag" ] || fail "no running-saver flag before SIG$sig"
   kill -$sig $pid
   wait $pid && fail "the saver ended with status 0 on SIG$sig"

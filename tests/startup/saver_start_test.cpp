@@ -109,5 +109,17 @@ TEST(SoundOwnerLock, NeverFollowsALinkInTheRuntimeFolder) {
   EXPECT_FALSE(std::filesystem::exists(elsewhere));
 }
 
+TEST(SoundOwnerLock, WithoutARuntimeFolderPlaysAndLeavesNoFileInTheWorkingFolder) {
+  testing::TempDir dir;
+  const auto was = std::filesystem::current_path();
+  std::filesystem::current_path(dir.File(""));
+  {
+    SoundOwnerLock lock("gobbleshot1.sound", 0);
+    EXPECT_TRUE(lock.Owned());
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.File("gobbleshot1.sound")));
+  std::filesystem::current_path(was);
+}
+
 }  // namespace
 }  // namespace gs

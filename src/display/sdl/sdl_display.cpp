@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "display/frame_events.h"
+#include "display/sdl/picture_file.h"
 #include "display/sdl/utf8_sanitise.h"
 
 namespace gs {
@@ -18,7 +19,6 @@ namespace gs {
 namespace {
 
 constexpr uint32_t kMagenta565 = 0xF81F;
-constexpr size_t kTextCacheSize = 64;
 // Synthetic motion comes with a window appearing or being entered.
 constexpr int64_t kInputQuietUs = 500000;
 
@@ -77,7 +77,7 @@ SdlDisplay::SdlDisplay(const Clock& clock, Options options)
 }
 
 SdlDisplay::~SdlDisplay() {
-  textCache_.clear();
+  texts_.Clear();
   for (auto& [key, font] : fonts_) TTF_CloseFont(font);
   fonts_.clear();
   if (ttfUp_) TTF_Quit();
@@ -217,7 +217,7 @@ void SdlDisplay::LoadSpriteFrame(int32_t id, int32_t frame, const std::string& p
   const bool keyed = keyMode == kKeyTransparent;
   SharedSurface& pic = decoded_[{path, keyed}];
   if (!pic) {
-    Surface loaded(SDL_LoadBMP(path.c_str()));
+    Surface loaded(LoadPictureFile(path));
     if (!loaded) return;  // a frame without a picture draws nothing
     pic.reset(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB565, 0), SurfaceFree{});
     if (!pic) return;
@@ -275,43 +275,10 @@ void SdlDisplay::SetTextFont(const std::string& face, int32_t size, int32_t, boo
   font_ = FontFor(face.empty() ? std::string("sans-serif") : face, std::clamp<int32_t>(size, 1, 200));
 }
 
-SDL_Surface* SdlDisplay::RenderedText(const std::string& text, int32_t colour) {
-  TextKey key{text, font_, colour};
-  auto it = textCache_.find(key);
-  if (it != textCache_.end()) return it->second.get();
-  // Solid (not anti-aliased) text, so that drawing it again on every frame
-  // without clearing looks exactly like drawing it once.
-  Surface solid(TTF_RenderUTF8_Solid(font_, text.c_str(), ToSdlColour(colour)));
-  if (!solid) return nullptr;
-  // Held in the frame's own format with the background keyed out, so each
-  // draw is a plain keyed copy without a palette lookup. The key is the
-  // complement of the ink, so the two can never be the same pixel value.
-  SDL_Color ink = ToSdlColour(colour);
-  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, solid->w, solid->h, 16, SDL_PIXELFORMAT_RGB565);
-  if (!s) return nullptr;
-  const auto inkPixel = static_cast<uint16_t>(SDL_MapRGB(s->format, ink.r, ink.g, ink.b));
-  const auto keyPixel = static_cast<uint16_t>(~inkPixel);
-  for (int y = 0; y < solid->h; ++y) {
-    const auto* in = static_cast<const uint8_t*>(solid->pixels) + static_cast<size_t>(y) * solid->pitch;
-    auto* out = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch);
-    for (int x = 0; x < solid->w; ++x) out[x] = in[x] ? inkPixel : keyPixel;
-  }
-  SDL_SetColorKey(s, SDL_TRUE, keyPixel);
-  SDL_SetSurfaceRLE(s, 1);
-  if (textCache_.size() >= kTextCacheSize) {
-    textCache_.erase(textOrder_.front());
-    textOrder_.pop_front();
-  }
-  textOrder_.push_back(key);
-  return textCache_.emplace(key, Surface(s)).first->second.get();
-}
-
 void SdlDisplay::DrawText(const std::string& text, int32_t x, int32_t y, int32_t colour) {
-  if (!font_ || !compose_ || text.empty()) return;
-  std::string clean = SanitiseUtf8(text);
-  if (clean.empty()) return;
-  SDL_Surface* s = RenderedText(clean, colour);
-  if (!s || x >= kW || y >= kH) return;
+  if (!font_ || !compose_ || text.empty() || x >= kW || y >= kH) return;
+  SDL_Surface* s = texts_.Get(text, font_, colour, kW - x);
+  if (!s) return;
   ApplyPendingClear();
   SDL_Rect dst{x, y, s->w, s->h};
   Touch(dst);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "display/display.h"
+#include "display/sdl/text_images.h"
 #include "display/sdl/x11_host_window.h"
 #include "display/sprite_table.h"
 #include "platform/event_loop.h"
@@ -81,14 +82,6 @@ class SdlDisplay : public Display, private EventSource {
     bool owned = true;
     bool needsFull = true;
   };
-  struct TextKey {
-    std::string text;
-    TTF_Font* font;
-    int32_t colour;
-    bool operator<(const TextKey& o) const {
-      return std::tie(font, colour, text) < std::tie(o.font, o.colour, o.text);
-    }
-  };
 
   void Poll(int64_t maxWaitUs) override;
   int64_t WakeDeadline() const override;
@@ -101,7 +94,6 @@ class SdlDisplay : public Display, private EventSource {
   void CoverEveryMonitor();
   void PresentTo(Window& w, const SDL_Rect& changed, bool full);
   TTF_Font* FontFor(const std::string& face, int cellHeight);
-  SDL_Surface* RenderedText(const std::string& text, int32_t colour);
   // A clear is held back until something needs the pixels under it, so that
   // a clear followed by a full-screen opaque picture costs one copy, not two.
   void ApplyPendingClear() const;
@@ -122,8 +114,7 @@ class SdlDisplay : public Display, private EventSource {
   std::unique_ptr<X11HostWindow> host_;  // set when drawing into a host's window
   std::map<std::pair<std::string, int>, TTF_Font*> fonts_;
   TTF_Font* font_ = nullptr;
-  std::map<TextKey, Surface> textCache_;
-  std::list<TextKey> textOrder_;
+  TextImages texts_;
   DisplayEvents* events_ = nullptr;
   bool videoUp_ = false;
   bool ttfUp_ = false;

@@ -5,7 +5,9 @@
 
 #include <limits>
 
+#include "platform/problem_report.h"
 #include "sound/sdl/mixer_volume.h"
+#include "sound/sdl/sound_file.h"
 
 namespace gs {
 
@@ -17,10 +19,14 @@ constexpr int kMinChannels = 16;
 }  // namespace
 
 SdlAudio::SdlAudio() {
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
-  audioInit_ = true;
-  if (Mix_OpenAudio(kRate, AUDIO_S16SYS, kOutputChannels, kBufferSamples) != 0) return;
-  deviceOpen_ = true;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+    audioInit_ = true;
+    deviceOpen_ = Mix_OpenAudio(kRate, AUDIO_S16SYS, kOutputChannels, kBufferSamples) == 0;
+  }
+  if (!deviceOpen_) {
+    ReportProblem("sound", std::string("no sound device (") + SDL_GetError() + "); the show plays silent");
+    return;
+  }
   EnsureChannels(kMinChannels);
 }
 
@@ -41,9 +47,12 @@ void SdlAudio::Attach(AudioEvents& events) { events_ = &events; }
 int32_t SdlAudio::LoadSound(const std::string& path) {
   if (sounds_.size() >= static_cast<size_t>(std::numeric_limits<int32_t>::max())) return 0;
   Sound sound;
-  if (deviceOpen_) {
-    // A missing or broken file leaves chunk null; the id stays valid and inert.
-    sound.chunk = Mix_LoadWAV(path.c_str());
+  // A missing or broken file leaves chunk null; the id stays valid and inert.
+  // The file is looked at even without a device, so that its fault is said.
+  std::optional<std::string> bytes = ReadSoundFile(path);
+  if (bytes && deviceOpen_) {
+    sound.chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1);
+    if (sound.chunk == nullptr) ReportProblemOnce(path, std::string("sound cannot be decoded: ") + Mix_GetError());
   }
   sounds_.push_back(sound);
   const auto id = static_cast<int32_t>(sounds_.size());

@@ -1,0 +1,48 @@
+#pragma once
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <cstdint>
+#include <list>
+#include <memory>
+#include <string>
+
+namespace gs {
+
+// Pictures of the texts the show draws, in the frame's RGB565 format with
+// the background keyed out. Each is made once for its text, font, colour and
+// visible width, and holds only what can be seen of the line: a message of
+// 32,767 characters costs what its first hundred do, on every frame and in
+// memory. A text that cannot be made is remembered as such, not tried again
+// on every frame.
+class TextImages {
+ public:
+  // The picture of text, nullptr when there is none (a failed render).
+  // visibleWidth: how many pixels of the line, from its start, can show.
+  SDL_Surface* Get(const std::string& text, TTF_Font* font, int32_t colour, int visibleWidth);
+  void Clear() { entries_.clear(); }
+  size_t Size() const { return entries_.size(); }
+  // How many pictures were made (or tried) so far.
+  size_t Renders() const { return renders_; }
+
+  // Pictures kept: the clock, the message, the notices and a few spare.
+  static constexpr size_t kCapacity = 64;
+
+ private:
+  struct SurfaceFree {
+    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+  };
+  struct Entry {
+    std::string text;
+    TTF_Font* font;
+    int32_t colour;
+    int width;
+    std::unique_ptr<SDL_Surface, SurfaceFree> image;
+  };
+  SDL_Surface* Make(const std::string& text, TTF_Font* font, int32_t colour, int visibleWidth);
+
+  std::list<Entry> entries_;  // most recently used first
+  size_t renders_ = 0;
+};
+
+}  // namespace gs

@@ -1,0 +1,15 @@
+#pragma once
+#include <string_view>
+
+namespace gs {
+
+// One line on standard error for a person to read; screen-saver hosts keep
+// a saver's standard error in their logs. The line reads
+// "gobbleshot1: <subject>: <problem>".
+void ReportProblem(std::string_view subject, std::string_view problem);
+
+// The same, but each distinct line only once in the life of the process, so
+// that a failure met on every save or every frame does not flood the log.
+void ReportProblemOnce(std::string_view subject, std::string_view problem);
+
+}  // namespace gs

@@ -1,0 +1,29 @@
+#include "settings/saver_settings_store.h"
+
+#include <optional>
+
+#include "platform/problem_report.h"
+
+namespace gs {
+
+SaverSettingsStore::SaverSettingsStore(std::string path) : file_(std::move(path)) {
+  if (std::optional<std::string> problem = file_.ReadProblem()) {
+    usesFile_ = false;
+    ReportProblem(file_.path(), "cannot be read (" + *problem +
+                                    "); running on the first-run settings and saving nothing");
+  }
+}
+
+void SaverSettingsStore::Save(std::string_view app, std::string_view section, std::string_view key,
+                              std::string_view value) {
+  own_.Save(app, section, key, value);
+  if (usesFile_) file_.Save(app, section, key, value);
+}
+
+std::string SaverSettingsStore::Get(std::string_view app, std::string_view section, std::string_view key,
+                                    std::string_view defaultValue) {
+  if (std::optional<std::string> mine = own_.Find(app, section, key)) return *mine;
+  return usesFile_ ? file_.Get(app, section, key, defaultValue) : std::string(defaultValue);
+}
+
+}  // namespace gs

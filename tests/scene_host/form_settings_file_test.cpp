@@ -1,0 +1,58 @@
+// The scene start on settings files as users leave them.
+#include <fstream>
+#include <sstream>
+
+#include "scene_host/form_fixture.h"
+#include "settings/ini_settings_store.h"
+#include "settings/saver_settings_store.h"
+
+namespace gs::testing {
+namespace {
+
+std::string Slurp(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+class FormSettingsFileTest : public FormTest {
+ protected:
+  Form1& LoadFrom(const std::filesystem::path& settings) {
+    fileStore = std::make_unique<SaverSettingsStore>(settings.string());
+    form = std::make_unique<Form1>(display, audio, *fileStore, loop, platform, Folder());
+    form->Form_Load();
+    return *form;
+  }
+  std::unique_ptr<SaverSettingsStore> fileStore;
+};
+
+TEST_F(FormSettingsFileTest, AFileTooLargeToReadGivesTheFirstRunValuesAndIsNotWritten) {
+  const auto settings = folder / "settings.ini";
+  const std::string huge = "[Startup]\nSetReg=2\n[System]\nClock=1\n" + std::string(IniSettingsStore::kMaxFileBytes, ';');
+  std::ofstream(settings, std::ios::binary) << huge;
+  ::testing::internal::CaptureStderr();
+  Form1& f = LoadFrom(settings);
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(f.MouseSens, 4);
+  EXPECT_EQ(f.TunePC, 6);
+  EXPECT_EQ(f.Clock, 0);
+  EXPECT_EQ(f.ShowMessage, 0);
+  EXPECT_EQ(f.FontSize, "24");
+  EXPECT_EQ(f.Message, "Place a message here or turn off");
+  EXPECT_EQ(Slurp(settings), huge);
+  EXPECT_NE(err.find(settings.string() + ": cannot be read (too large"), std::string::npos) << err;
+}
+
+TEST_F(FormSettingsFileTest, AByteOrderMarkKeepsTheUsersSettings) {
+  const auto settings = folder / "settings.ini";
+  const std::string text = "\xEF\xBB\xBF[Startup]\r\nSetReg=2\r\n[System]\r\nClock=1\r\nMouseSens=9\r\n";
+  std::ofstream(settings, std::ios::binary) << text;
+  Form1& f = LoadFrom(settings);
+  EXPECT_EQ(f.Clock, 1);
+  EXPECT_EQ(f.MouseSens, 9);
+  EXPECT_EQ(Slurp(settings), text);
+}
+
+}  // namespace
+}  // namespace gs::testing

@@ -1,0 +1,233 @@
+// Settings files as people and other programs leave them: a byte-order mark,
+// links, someone else's lock file, saves killed halfway, files that cannot
+// be read.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "other_user.h"
+#include "settings/ini_settings_store.h"
+#include "settings/save_files.h"
+#include "settings/saver_settings_store.h"
+#include "temp_dir.h"
+
+namespace gs {
+namespace {
+
+using testing::ReadText;
+using testing::TempDir;
+using testing::WriteText;
+namespace fs = std::filesystem;
+
+std::vector<std::string> Names(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(HostileSettingsFiles, AByteOrderMarkIsReadPastAndKept) {
+  TempDir dir;
+  IniSettingsStore store(dir.File("settings.ini"));
+  const std::string bom = "\xEF\xBB\xBF";
+  WriteText(store.path(), bom + "[Startup]\r\nSetReg=2\r\n[System]\r\nClock=1\r\n");
+  EXPECT_EQ(store.Get(kAppName, "Startup", "SetReg", "1"), "2");
+  EXPECT_EQ(store.Get(kAppName, "System", "Clock", "0"), "1");
+  store.Save(kAppName, "System", "Clock", "0");
+  EXPECT_EQ(ReadText(store.path()), bom + "[Startup]\r\nSetReg=2\r\n[System]\r\nClock=0\n");
+
+  // An editor's empty file holds the mark alone.
+  WriteText(store.path(), bom);
+  store.Save(kAppName, "System", "Clock", "1");
+  EXPECT_EQ(ReadText(store.path()), bom + "[System]\nClock=1\n");
+}
+
+TEST(HostileSettingsFiles, ASaveThroughALinkWritesItsTargetAndKeepsTheLink) {
+  TempDir dir;
+  fs::create_directories(dir.File("dotfiles"));
+  fs::create_directories(dir.File("config"));
+  WriteText(dir.File("dotfiles/gobbleshot1.ini"), "[System]\nClock=1\n");
+  ::chmod(dir.File("dotfiles/gobbleshot1.ini").c_str(), 0640);
+  fs::create_symlink("../dotfiles/gobbleshot1.ini", dir.File("config/settings.ini"));
+
+  IniSettingsStore store(dir.File("config/settings.ini"));
+  store.Save(kAppName, "System", "Clock", "0");
+  EXPECT_TRUE(fs::is_symlink(dir.File("config/settings.ini")));
+  EXPECT_EQ(ReadText(dir.File("dotfiles/gobbleshot1.ini")), "[System]\nClock=0\n");
+  EXPECT_EQ(fs::status(dir.File("dotfiles/gobbleshot1.ini")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(Names(dir.File("dotfiles")), std::vector<std::string>{"gobbleshot1.ini"});
+  EXPECT_EQ(Names(dir.File("config")), (std::vector<std::string>{"settings.ini", "settings.ini.lock"}));
+
+  // A link to a file not made yet, through a second link.
+  fs::create_symlink(dir.File("dotfiles/later.ini"), dir.File("config/hop.ini"));
+  fs::create_symlink("hop.ini", dir.File("config/other.ini"));
+  IniSettingsStore(dir.File("config/other.ini")).Save(kAppName, "System", "Clock", "1");
+  EXPECT_TRUE(fs::is_symlink(dir.File("config/other.ini")));
+  EXPECT_EQ(ReadText(dir.File("dotfiles/later.ini")), "[System]\nClock=1\n");
+
+  // Links in a circle: nothing is written through them, and nothing hangs.
+  fs::create_symlink("b.ini", dir.File("config/a.ini"));
+  fs::create_symlink("a.ini", dir.File("config/b.ini"));
+  IniSettingsStore(dir.File("config/a.ini")).Save(kAppName, "System", "Clock", "1");
+  EXPECT_TRUE(fs::is_symlink(dir.File("config/a.ini")));
+}
+
+TEST(HostileSettingsFiles, ASaveRemovesTheTemporaryFilesOfKilledSavesAndNothingElse) {
+  TempDir dir;
+  const std::string path = dir.File("settings.ini");
+  WriteText(path, "[System]\nClock=1\n");
+  // A save killed between its temporary file and the rename.
+  pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::string tmpl = SaveTemporaryTemplate(path);
+    ::_exit(::mkstemp(tmpl.data()) >= 0 ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_EQ(Names(dir.path()).size(), 2u);
+  const std::string left = Names(dir.path())[1];
+  EXPECT_NE(left.find(".saving." + std::to_string(child) + "."), std::string::npos) << left;
+
+  // Names that only look alike, and a save of a process that still runs.
+  const std::string others[] = {"settings.ini.saving.notes", "settings.ini.saving.1.abcdef",
+                                "settings.ini.backup", "other.ini.saving." + std::to_string(child) + ".abcdef",
+                                "settings.ini.saving." + std::to_string(child) + ".toolong"};
+  for (const std::string& name : others) WriteText(dir.File(name), "mine");
+
+  IniSettingsStore(path).Save(kAppName, "System", "Clock", "0");
+  std::vector<std::string> expected(std::begin(others), std::end(others));
+  expected.push_back("settings.ini");
+  expected.push_back("settings.ini.lock");
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Names(dir.path()), expected);
+  EXPECT_EQ(ReadText(path), "[System]\nClock=0\n");
+}
+
+TEST(HostileSettingsFiles, ALockFileOfAnotherUserDoesNotStopSaves) {
+  for (mode_t lockMode : {0444, 0000}) {
+    if (lockMode == 0 && !testing::RunningAsRoot()) continue;  // its owner could not even read it
+    TempDir dir;
+    const std::string path = dir.File("settings.ini");
+    WriteText(path, "[System]\nClock=1\n");
+    ::chmod(path.c_str(), 0640);
+    testing::GiveToChild(dir.path());
+    // Left by a run as root (sudo), or made read-only: not writable by us.
+    const std::string lockPath = path + ".lock";
+    WriteText(lockPath, "");
+    ::chmod(lockPath.c_str(), lockMode);
+    // While that other run saves, ours waits for it when it can read the
+    // lock file: the lock is the same one.
+    int held = ::open(lockPath.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    pid_t saver = ::fork();
+    ASSERT_GE(saver, 0);
+    if (saver == 0) {
+      ::close(held);  // the lock belongs to the open file, which fork shares
+      ::_exit(testing::InChild([&] {
+        IniSettingsStore(path).Save(kAppName, "System", "Clock", "0");
+        return true;
+      }) ? 0 : 1);
+    }
+    if (lockMode != 0) {
+      ::usleep(300000);
+      EXPECT_EQ(ReadText(path), "[System]\nClock=1\n") << "saved while another held the lock";
+    }
+    ::close(held);
+    int status = 0;
+    ASSERT_EQ(::waitpid(saver, &status, 0), saver);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadText(path), "[System]\nClock=0\n") << "lock mode " << std::oct << lockMode;
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+  }
+}
+
+TEST(HostileSettingsFiles, EachFailureIsSaidOnceNamingTheFile) {
+  TempDir dir;
+  const std::string path = dir.File("settings.ini");
+  WriteText(path, "[System]\nClock=1\n" + std::string(IniSettingsStore::kMaxFileBytes, ';'));
+  IniSettingsStore store(path);
+  ::testing::internal::CaptureStderr();
+  store.Get(kAppName, "System", "Clock", "d");
+  store.Get(kAppName, "System", "TunePC", "d");
+  store.Save(kAppName, "System", "Clock", "0");
+  store.Save(kAppName, "System", "Clock", "0");
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
+  EXPECT_NE(err.find("gobbleshot1: " + path + ": cannot be read (too large"), std::string::npos) << err;
+  EXPECT_NE(err.find("nothing is saved"), std::string::npos) << err;
+
+  // A FIFO in the file's place is refused at once, not waited on.
+  TempDir fifoDir;
+  const std::string fifo = fifoDir.File("settings.ini");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(IniSettingsStore(fifo).Get(kAppName, "System", "Clock", "d"), "d");
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find(fifo + ": cannot be read (not a regular file)"),
+            std::string::npos);
+}
+
+TEST(HostileSettingsFiles, AFolderThatCannotBeWrittenIsSaid) {
+  TempDir dir;
+  const std::string path = dir.File("settings.ini");
+  WriteText(path, "[System]\nClock=1\n");
+  WriteText(path + ".lock", "");
+  testing::GiveToChild(dir.path());
+  ::chmod(dir.path().c_str(), 0555);
+  // The child's stderr is the test's: it reports into a pipe read here.
+  int fds[2];
+  ASSERT_EQ(::pipe(fds), 0);
+  EXPECT_TRUE(testing::InChild([&] {
+    ::dup2(fds[1], 2);
+    IniSettingsStore(path).Save(kAppName, "System", "Clock", "0");
+    return true;
+  }));
+  ::close(fds[1]);
+  char buf[512] = {};
+  ssize_t n = ::read(fds[0], buf, sizeof buf - 1);
+  ::close(fds[0]);
+  const std::string err(buf, n > 0 ? static_cast<size_t>(n) : 0);
+  EXPECT_NE(err.find(path + ": cannot save the settings: Permission denied"), std::string::npos) << err;
+  EXPECT_EQ(ReadText(path), "[System]\nClock=1\n");
+}
+
+TEST(SaverSettingsStore, AFileThatCannotBeReadIsLeftAloneAndTheRunUsesItsOwnSaves) {
+  TempDir dir;
+  const std::string path = dir.File("settings.ini");
+  const std::string huge = "[Startup]\nSetReg=2\n" + std::string(IniSettingsStore::kMaxFileBytes, ';');
+  WriteText(path, huge);
+  ::testing::internal::CaptureStderr();
+  SaverSettingsStore store(path);
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(store.UsesFile());
+  EXPECT_EQ(err, "gobbleshot1: " + path + ": cannot be read (too large (" + std::to_string(huge.size()) +
+                     " bytes, at most " + std::to_string(IniSettingsStore::kMaxFileBytes) +
+                     ")); running on the first-run settings and saving nothing\n");
+  EXPECT_EQ(store.Get(kAppName, "Startup", "SetReg", "1"), "1");
+  store.Save(kAppName, "System", "Clock", "0");
+  EXPECT_EQ(store.Get(kAppName, "system", "clock", "1"), "0");
+  EXPECT_EQ(ReadText(path), huge);
+  EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"settings.ini"});
+
+  // A readable file is used, and a save that cannot reach it still counts
+  // for the run.
+  TempDir other;
+  SaverSettingsStore readable(other.File("settings.ini"));
+  EXPECT_TRUE(readable.UsesFile());
+  readable.Save(kAppName, "System", "Clock", "0");
+  EXPECT_EQ(ReadText(other.File("settings.ini")), "[System]\nClock=0\n");
+}
+
+}  // namespace
+}  // namespace gs
