@@ -56,12 +56,7 @@ const std::vector<StepRule>& FinaleSteps() {
   return steps;
 }
 
-class FinaleScenes : public ::testing::TestWithParam<int> {
- protected:
-  const ShowRun& run = RunOf(GetParam());
-  const Form1& f = *run.form;
-  double spacing = 1.0 / run.SceneFramesPerSecond();
-};
+class FinaleScenes : public ShowAtPace {};
 
 TEST_P(FinaleScenes, EveryCueInsideItsWindowAndNowhereElse) {
   ExpectCues(run, FinaleCues(), {6, 7, 8});
@@ -193,8 +188,7 @@ TEST_P(FinaleScenes, PicturesStandAtTheirPlaces) {
   ExpectPlaces(run, {{&F::hPT26, 334, 391}, {&F::hTCP01, 334, 391}, {&F::hCow1, 610, 450}, {&F::hCow3, 350, 250}});
 }
 
-INSTANTIATE_TEST_SUITE_P(Paces, FinaleScenes, ::testing::ValuesIn(kPaces),
-                         [](const ::testing::TestParamInfo<int>& i) { return "TunePC" + std::to_string(i.param); });
+INSTANTIATE_TEST_SUITE_P(Paces, FinaleScenes, ::testing::ValuesIn(kPaces), PaceName);
 
 }  // namespace
 }  // namespace gs::testing

@@ -106,12 +106,7 @@ const std::vector<StepRule>& PilgrimSteps() {
   return steps;
 }
 
-class PilgrimScenes : public ::testing::TestWithParam<int> {
- protected:
-  const ShowRun& run = RunOf(GetParam());
-  const Form1& f = *run.form;
-  double spacing = 1.0 / run.SceneFramesPerSecond();
-};
+class PilgrimScenes : public ShowAtPace {};
 
 TEST_P(PilgrimScenes, EveryCueInsideItsWindowAndNowhereElse) {
   ExpectCues(run, PilgrimCues(), {4, 5});
@@ -237,8 +232,7 @@ TEST_P(PilgrimScenes, PicturesStandAtTheirPlaces) {
                      {&F::hPT18, 328, 344}, {&F::hPT23, 333, 391}, {&F::hPT26, 334, 391}, {&F::hSmoke, 450, 430}});
 }
 
-INSTANTIATE_TEST_SUITE_P(Paces, PilgrimScenes, ::testing::ValuesIn(kPaces),
-                         [](const ::testing::TestParamInfo<int>& i) { return "TunePC" + std::to_string(i.param); });
+INSTANTIATE_TEST_SUITE_P(Paces, PilgrimScenes, ::testing::ValuesIn(kPaces), PaceName);
 
 }  // namespace
 }  // namespace gs::testing

@@ -49,16 +49,22 @@ std::string Join(const std::vector<int32_t>& v) {
 
 }  // namespace
 
-int DrawnY(const SceneFrame& r, int32_t id) {
+namespace {
+const SceneFrame::Draw* FirstDraw(const SceneFrame& r, int32_t id) {
   for (const SceneFrame::Draw& d : r.draws)
-    if (d.id == id) return d.y;
-  return -1;
+    if (d.id == id) return &d;
+  return nullptr;
+}
+}  // namespace
+
+int DrawnY(const SceneFrame& r, int32_t id) {
+  const SceneFrame::Draw* d = FirstDraw(r, id);
+  return d ? d->y : -1;
 }
 
 int DrawnX(const SceneFrame& r, int32_t id) {
-  for (const SceneFrame::Draw& d : r.draws)
-    if (d.id == id) return d.x;
-  return -1;
+  const SceneFrame::Draw* d = FirstDraw(r, id);
+  return d ? d->x : -1;
 }
 
 std::string Describe(const SceneFrame& r) {

@@ -74,6 +74,15 @@ void ExpectEveryCueHeard(const ShowRun& run, const std::vector<Cue>& cues);
 
 std::string Describe(const SceneFrame& r);
 
+// A test on the run at one of kPaces.
+class ShowAtPace : public ::testing::TestWithParam<int> {
+ protected:
+  const ShowRun& run = RunOf(GetParam());
+  const Form1& f = *run.form;
+  const double spacing = 1.0 / run.SceneFramesPerSecond();  // seconds between scene frames
+};
+inline std::string PaceName(const ::testing::TestParamInfo<int>& i) { return "TunePC" + std::to_string(i.param); }
+
 // Consecutive scene frames of one show that play the same scene and step.
 struct Segment {
   int show, scene, step;

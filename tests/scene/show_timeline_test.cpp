@@ -13,11 +13,7 @@ namespace {
 
 using F = Form1;
 
-class ShowTimeline : public ::testing::TestWithParam<int> {
- protected:
-  const ShowRun& run = RunOf(GetParam());
-  const Form1& f = *run.form;
-};
+class ShowTimeline : public ShowAtPace {};
 
 TEST_P(ShowTimeline, EveryShowPlaysEveryStepOnceInOrder) {
   std::vector<std::pair<int, int>> order = {{1, 1}, {1, 2}, {2, 1}, {2, 2}, {3, 1}, {3, 2}};
@@ -43,7 +39,6 @@ TEST_P(ShowTimeline, SecondShowIsTheFirstLessTheWipe) {
   ASSERT_EQ(start.size(), 3u);
   const double first = static_cast<double>(start[1] - start[0]) / 1e6;
   const double second = static_cast<double>(start[2] - start[1]) / 1e6;
-  const double spacing = 1.0 / run.SceneFramesPerSecond();
   // Every step waits for whole seconds from a phase of its own: up to one
   // second apart per timed step, in either direction, is not a fault.
   EXPECT_NEAR(first - second, 200 * spacing, 8.0);
@@ -83,8 +78,7 @@ TEST_P(ShowTimeline, BackdropAndTurkeyPicturesStandAtTheirPlaces) {
   ExpectPlaces(run, places);
 }
 
-INSTANTIATE_TEST_SUITE_P(Paces, ShowTimeline, ::testing::ValuesIn(kPaces),
-                         [](const ::testing::TestParamInfo<int>& i) { return "TunePC" + std::to_string(i.param); });
+INSTANTIATE_TEST_SUITE_P(Paces, ShowTimeline, ::testing::ValuesIn(kPaces), PaceName);
 
 }  // namespace
 }  // namespace gs::testing

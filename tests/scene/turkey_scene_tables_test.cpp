@@ -133,11 +133,7 @@ const std::vector<StepRule>& TurkeySteps() {
   return steps;
 }
 
-class TurkeyScenes : public ::testing::TestWithParam<int> {
- protected:
-  const ShowRun& run = RunOf(GetParam());
-  const Form1& f = *run.form;
-};
+class TurkeyScenes : public ShowAtPace {};
 
 TEST_P(TurkeyScenes, EveryCueInsideItsWindowAndNowhereElse) {
   ExpectCues(run, TurkeyCues(), {1, 2, 3});
@@ -151,7 +147,6 @@ TEST_P(TurkeyScenes, StepsEndOnTheirCueAndZeroTheirCounters) { ExpectSteps(run, 
 // Timed by counters that run from the scene's start: scene 1 from the reset,
 // scene 2 and 3 from their own start, with the closing pictures 3 s each.
 TEST_P(TurkeyScenes, ScenesLastWhatTheirCountersImply) {
-  const double spacing = 1.0 / run.SceneFramesPerSecond();
   for (int show = 0; show < 2; ++show) {
     // The 17-frame run starts at t = 17 and steps at most once per scene frame.
     const Segment s11 = SegmentsOf(run, 1, 1)[static_cast<size_t>(show)];
@@ -227,8 +222,7 @@ TEST_P(TurkeyScenes, GunHolesFromHalfSecondFiftySixAndStayThroughTheClosingPictu
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Paces, TurkeyScenes, ::testing::ValuesIn(kPaces),
-                         [](const ::testing::TestParamInfo<int>& i) { return "TunePC" + std::to_string(i.param); });
+INSTANTIATE_TEST_SUITE_P(Paces, TurkeyScenes, ::testing::ValuesIn(kPaces), PaceName);
 
 }  // namespace
 }  // namespace gs::testing
