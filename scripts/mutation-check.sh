@@ -16,7 +16,8 @@
 # one line per change ("caught", "SURVIVED" or "no-build") and the score to
 # stdout and to the report file (-o, default mutation-report.txt in the copy).
 # List format, tab-separated: file, occurrence (1 = first), text, replacement,
-# name. The text must occur at least that many times in the file.
+# name, none of them empty (\n in a text stands for a line break). The text
+# must occur at least that many times in the file.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 list="$top/scripts/mutations.tsv"

@@ -218,6 +218,11 @@ TEST_P(PilgrimScenes, FrameRunsTakeTheirPeriods) {
   }
   // Step 8 holds P&T23 for 2 s, then two steps of 500 ms.
   for (const Segment& s : SegmentsOf(run, 5, 8)) {
+    for (size_t i = s.first; i <= s.last; ++i) {
+      if (S(run.frames[i]) < 2) {
+        EXPECT_EQ(FrameAfter(run.frames[i], f.hPT23), 1) << Describe(run.frames[i]);
+      }
+    }
     EXPECT_GE(Seconds(run, s), 1 + 0.5 - spacing);
     EXPECT_LE(Seconds(run, s), 2 + 1.0 + spacing);
   }

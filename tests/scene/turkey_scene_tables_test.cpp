@@ -2,6 +2,8 @@
 // cues by the scene's own tick counter, and how each step ends.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "scene/show_tables.h"
 
 namespace gs::testing {
@@ -207,6 +209,26 @@ TEST_P(TurkeyScenes, GunStandsWhereEachSceneMovesIt) {
       if (T2(r) >= 10 && T2(r) < 14 && FrameAfter(r, f.hT2_04) == 11) hidden = true;
     }
     EXPECT_TRUE(hidden) << "show " << show;
+  }
+}
+
+// Scene 1's shot: the gun runs through its frames in second 10 and is set
+// back to frame 1 from second 11 on (shown from the frame after).
+TEST_P(TurkeyScenes, FirstGunShotAnimatesTheGunForOneSecond) {
+  for (int show = 1; show <= 2; ++show) {
+    std::set<int32_t> during, outside;
+    bool firstOf11 = true;
+    for (const SceneFrame& r : run.frames) {
+      if (r.show != show || r.before.scene != 1 || r.before.step != 1) continue;
+      if (T1(r) == 10) {
+        during.insert(r.DrawnFrame(f.hGun));
+      } else if (T1(r) != 11 || !firstOf11) {
+        outside.insert(r.DrawnFrame(f.hGun));
+      }
+      if (T1(r) == 11) firstOf11 = false;
+    }
+    EXPECT_EQ(during, (std::set<int32_t>{1, 2, 3, 4})) << "show " << show;
+    EXPECT_EQ(outside, std::set<int32_t>{1}) << "show " << show;
   }
 }
 
