@@ -42,6 +42,21 @@ TEST_F(SceneTest, CannonShowsFramesOneToThreeThenStaysDisarmed) {
   EXPECT_TRUE(f.CannonArmed);
 }
 
+// In the show T2-04 and T3-14 run out of their seconds before their last
+// frames, so these jumps are only reached with the state set up here.
+TEST_F(SceneTest, LastFramesOfTheTurkeyRunsMoveTheirCounters) {
+  Form1& f = Ready();
+  clock.Advance(10000000);  // every sprite's period has run out
+  f.Scene2Ticks = 13;
+  display.SetSpriteFrame(f.hT2_04, 13);
+  Scene2(f);
+  EXPECT_EQ(f.Scene2Ticks, 12);
+  f.Scene3Ticks = 19;
+  display.SetSpriteFrame(f.hT3_14, 15);
+  Scene3(f);
+  EXPECT_EQ(f.Scene3Ticks, 20);
+}
+
 TEST_F(SceneTest, GunHolesAppearOneByOneFromHalfTickFiftySix) {
   Form1& f = Ready();
   f.Scene = 3;
