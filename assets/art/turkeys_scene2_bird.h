@@ -9,6 +9,10 @@
 // wishes, and the marks around it.
 #include <cairo.h>
 
+#include <functional>
+#include <utility>
+
+#include "picture.h"
 #include "style.h"
 
 namespace art::scene2_turkey {
@@ -16,6 +20,11 @@ namespace art::scene2_turkey {
 inline constexpr int kW = 240, kH = 262;  // room below the ground line for the toes
 inline constexpr double kGround = 245;  // feet of the standing turkey (screen y 445)
 inline constexpr double kFeet = 112;  // x of the standing turkey's feet
+
+// A keyed picture of the usual size.
+inline void Add(PictureList& out, const char* name, std::function<void(cairo_t*)> draw) {
+  out.push_back({name, kW, kH, true, std::move(draw)});
+}
 
 // What a picture asks of the bird. The feet stand on (x, y); the bird faces
 // right, toward the gun and the cannon at the bottom of the screen.

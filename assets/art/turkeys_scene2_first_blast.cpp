@@ -1,9 +1,6 @@
 // The second turkey and the cannon's first blast: shaking with fright as it
 // rolls up, sooty and half plucked after the blast, shaking the soot off,
 // then furious and squaring up like a boxer.
-#include <functional>
-#include <utility>
-
 #include "cartoon_marks.h"
 #include "picture.h"
 #include "turkeys_scene2_bird.h"
@@ -12,13 +9,9 @@ namespace art::scene2_turkey {
 namespace {
 
 void Pictures(PictureList& out) {
-  auto add = [&out](const char* name, std::function<void(cairo_t*)> draw) {
-    out.push_back({name, kW, kH, true, std::move(draw)});
-  };
-
   // The cannon rolls up: shaking with fright.
   for (auto [name, side] : {std::pair{"T2-11", -1}, {"T2-12", 1}}) {
-    add(name, [side](cairo_t* cr) {
+    Add(out, name, [side](cairo_t* cr) {
       Act a = Standing();
       a.shake = 3 * side;
       a.crouch = 0.3;
@@ -36,7 +29,7 @@ void Pictures(PictureList& out) {
   }
   // After the first blast: sooty, plucked, blinking, feathers in the air.
   for (auto [name, fall] : {std::pair{"T2-13", 0.0}, {"T2-14", 40.0}}) {
-    add(name, [fall](cairo_t* cr) {
+    Add(out, name, [fall](cairo_t* cr) {
       Act a = Standing();
       a.sooty = true;
       a.plucked = true;
@@ -52,7 +45,7 @@ void Pictures(PictureList& out) {
   }
   // Shakes the soot off.
   for (auto [name, side] : {std::pair{"T2-15", -1}, {"T2-16", 1}}) {
-    add(name, [side](cairo_t* cr) {
+    Add(out, name, [side](cairo_t* cr) {
       Act a = Standing();
       a.plucked = true;
       a.sooty = true;
@@ -72,7 +65,7 @@ void Pictures(PictureList& out) {
   }
   // Furious, stamping and squawking.
   for (auto [name, beak] : {std::pair{"T2-17", 1.0}, {"T2-18", 0.3}}) {
-    add(name, [beak](cairo_t* cr) {
+    Add(out, name, [beak](cairo_t* cr) {
       Act a = Standing();
       a.plucked = true;
       a.eyes = Eyes::kAngry;
@@ -85,7 +78,7 @@ void Pictures(PictureList& out) {
     });
   }
   // Puts up its fists.
-  add("T2-19", [](cairo_t* cr) {
+  Add(out, "T2-19", [](cairo_t* cr) {
     Act a = Standing();
     a.plucked = true;
     a.eyes = Eyes::kAngry;
@@ -95,7 +88,7 @@ void Pictures(PictureList& out) {
   });
   // Bobbing like a boxer, come on then.
   for (auto [name, crouch] : {std::pair{"T2-20", 0.1}, {"T2-21", 0.35}}) {
-    add(name, [crouch](cairo_t* cr) {
+    Add(out, name, [crouch](cairo_t* cr) {
       Act a = Standing();
       a.plucked = true;
       a.eyes = Eyes::kAngry;

@@ -1,9 +1,6 @@
 // The second turkey while the gun fires at it: strutting in the doorway,
 // ducking the first shots, taunting, shielding itself from the third, then
 // laughing, gobbling and smug when the gun gives up.
-#include <functional>
-#include <utility>
-
 #include "cartoon_marks.h"
 #include "picture.h"
 #include "turkeys_scene2_bird.h"
@@ -12,13 +9,9 @@ namespace art::scene2_turkey {
 namespace {
 
 void Pictures(PictureList& out) {
-  auto add = [&out](const char* name, std::function<void(cairo_t*)> draw) {
-    out.push_back({name, kW, kH, true, std::move(draw)});
-  };
-
   // Strutting in the doorway while the gun takes aim: head bob back and forth.
   for (auto [name, bob] : {std::pair{"T2-01", -0.9}, {"T2-02", 0.0}, {"T2-03", 0.9}}) {
-    add(name, [bob](cairo_t* cr) {
+    Add(out, name, [bob](cairo_t* cr) {
       Act a = Standing();
       a.headBob = bob;
       a.headTilt = 0.12 * bob;
@@ -28,7 +21,7 @@ void Pictures(PictureList& out) {
     });
   }
   // First two shots: flat down, wings over the head, pellets zip over.
-  add("T2-04", [](cairo_t* cr) {
+  Add(out, "T2-04", [](cairo_t* cr) {
     Act a = Standing();
     a.crouch = 1;
     a.headBob = -1;
@@ -41,7 +34,7 @@ void Pictures(PictureList& out) {
     Pellet(cr, 170, 56);
   });
   // Pops back up unhurt and blows a raspberry.
-  add("T2-05", [](cairo_t* cr) {
+  Add(out, "T2-05", [](cairo_t* cr) {
     Act a = Standing();
     a.eyes = Eyes::kHalf;
     a.wings = Wings::kThumb;
@@ -51,7 +44,7 @@ void Pictures(PictureList& out) {
     DrawBird(cr, a);
   });
   // Third shot: the wing held up as a shield, pellets pinging off it.
-  add("T2-06", [](cairo_t* cr) {
+  Add(out, "T2-06", [](cairo_t* cr) {
     Act a = Standing();
     a.crouch = 0.4;
     a.headBob = -0.8;
@@ -66,7 +59,7 @@ void Pictures(PictureList& out) {
     FillOutline(cr, kSteel, 1.2);
   });
   // The gun gives up: head thrown back, laughing.
-  add("T2-07", [](cairo_t* cr) {
+  Add(out, "T2-07", [](cairo_t* cr) {
     Act a = Standing();
     a.eyes = Eyes::kShut;
     a.wings = Wings::kOnHips;
@@ -77,7 +70,7 @@ void Pictures(PictureList& out) {
   });
   // Gobbling at full voice, the wattle swinging.
   for (auto [name, tilt] : {std::pair{"T2-08", 0.18}, {"T2-09", -0.12}}) {
-    add(name, [tilt](cairo_t* cr) {
+    Add(out, name, [tilt](cairo_t* cr) {
       Act a = Standing();
       a.headBob = 0.9;
       a.headTilt = tilt;
@@ -88,7 +81,7 @@ void Pictures(PictureList& out) {
     });
   }
   // Smug: chest out, wings on hips, eyes half shut.
-  add("T2-10", [](cairo_t* cr) {
+  Add(out, "T2-10", [](cairo_t* cr) {
     Act a = Standing();
     a.eyes = Eyes::kHalf;
     a.wings = Wings::kOnHips;

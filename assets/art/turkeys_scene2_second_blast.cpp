@@ -2,8 +2,6 @@
 // and back against the shack wall, sliding down it, and sitting dazed at its
 // foot.
 #include <cmath>
-#include <functional>
-#include <utility>
 
 #include "cartoon_marks.h"
 #include "picture.h"
@@ -13,13 +11,9 @@ namespace art::scene2_turkey {
 namespace {
 
 void Pictures(PictureList& out) {
-  auto add = [&out](const char* name, std::function<void(cairo_t*)> draw) {
-    out.push_back({name, kW, kH, true, std::move(draw)});
-  };
-
   // The cannon is back: frozen in fear.
   for (auto [name, side] : {std::pair{"T2-22", -1}, {"T2-23", 1}}) {
-    add(name, [side](cairo_t* cr) {
+    Add(out, name, [side](cairo_t* cr) {
       Act a = Standing();
       a.plucked = true;
       a.eyes = Eyes::kWide;
@@ -32,7 +26,7 @@ void Pictures(PictureList& out) {
     });
   }
   // Second blast: thrown up and back toward the shack.
-  add("T2-24", [](cairo_t* cr) {
+  Add(out, "T2-24", [](cairo_t* cr) {
     Burst(cr, 170, 190, 40, kFlashOrange, kFlashYellow);
     Act a = Standing();
     a.x = kFeet + 20;
@@ -47,7 +41,7 @@ void Pictures(PictureList& out) {
     SmokePuff(cr, 176, 214, 14);
     Drifting(cr, 0);
   });
-  add("T2-25", [](cairo_t* cr) {
+  Add(out, "T2-25", [](cairo_t* cr) {
     Act a = Standing();
     a.x = 150;
     a.y = 170;
@@ -63,7 +57,7 @@ void Pictures(PictureList& out) {
     for (int i = 0; i < 3; ++i) Line(cr, 150 + i * 14, 200 + i * 6, 190 + i * 14, 232 + i * 6, kOutline, 2);
   });
   // Slams into the shack wall.
-  add("T2-26", [](cairo_t* cr) {
+  Add(out, "T2-26", [](cairo_t* cr) {
     // Cracks run out across the boards from the impact.
     for (auto [dx, dy] : {std::pair{-70.0, -30.0}, {-60.0, 40.0}, {56.0, -44.0}, {60.0, 36.0}, {0.0, 70.0}}) {
       Curve(cr, {{168, 78}, {168 + dx * 0.5 + dy * 0.1, 78 + dy * 0.5 - dx * 0.1}, {168 + dx, 78 + dy}});
@@ -85,7 +79,7 @@ void Pictures(PictureList& out) {
     Star(cr, 218, 110, 7, kLeafGold, 0.5);
   });
   // Peels off and slides down.
-  add("T2-27", [](cairo_t* cr) {
+  Add(out, "T2-27", [](cairo_t* cr) {
     Act a = Standing();
     a.x = 160;
     a.y = 210;
