@@ -7,13 +7,9 @@
 #include <string>
 
 #include "display/frame_events.h"
-#include "display/sdl/sdl_display.h"
 #include "platform/clock.h"
-#include "platform/event_loop.h"
-#include "scene_host/form1.h"
 #include "settings/memory_settings_store.h"
-#include "startup/headless_platform.h"
-#include "startup/silent_audio.h"
+#include "startup/headless_show.h"
 
 namespace gs {
 namespace {
@@ -37,14 +33,10 @@ void BM_WholeShow(benchmark::State& state) {
     store.Save("Gobbleshot1", "System", "TuneScrSvr", "True");
     store.Save("Gobbleshot1", "System", "RunMonitor", "True");
     SimClock clock;
-    EventLoop loop(clock);
-    HeadlessPlatform desktop("show_bench");
-    SdlDisplay display(clock, SdlDisplay::Options{true, 0, false, nullptr});
-    SilentAudio audio;
-    Form1 form(display, audio, store, loop, desktop, GS_DATA_DIR "/");
-    form.Form_Load();
+    HeadlessShow show(clock, store, "show_bench", GS_DATA_DIR "/");
+    show.form.Form_Load();
     state.ResumeTiming();
-    loop.RunUntil(clock, kShowUs);
+    show.loop.RunUntil(clock, kShowUs);
     frames += kShowUs * kFrameEventsPerSecond / 1'000'000;
   }
   state.counters["frames_per_cpu_s"] = benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "scene_host/form1.h"
+#include "display/display.h"
 
 namespace gs {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 constexpr int32_t T = kKeyTransparent;
 constexpr int32_t O = kKeyOpaque;
 
-#define ROW(h, frames, key, period, x, y) CatalogueRow{&Form1::h, #h, frames, key, period, x, y}
+#define ROW(h, frames, key, period, x, y) CatalogueRow{&SpriteHolders::h, #h, frames, key, period, x, y}
 
 const CatalogueRow kRows[] = {
     // Notices and wipe bars.

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "display/sprite_holders.h"
+
 namespace gs {
 
-class Form1;
-
-// One sprite of the scene: its holder in Form1, its frames, key mode, frame
+// One sprite of the scene: its holder, its frames, key mode, frame
 // period and start place.
 struct CatalogueRow {
-  int32_t Form1::*holder;
+  int32_t SpriteHolders::*holder;
   const char* holderName;
   // Frame files by stem, separated by blanks: "a b*3" is a for frame 1 and b
   // for frames 2 to 4; "@12" moves on to frame 12 without loading the frames

@@ -52,23 +52,21 @@ void Form1::Form_Load() {
   CannonArmed = true;
   PilgrimHop = false;
 
-  auto integer = [this](const char* section, const char* key) {
-    return ToInteger(Store.Get(kAppName, section, key, "1"));
-  };
-  MouseSens = integer("system", "MouseSens");
-  ShowMessage = integer("system", "ShowMessage");
-  TunePC = integer("system", "TunePC");
-  Message = Store.Get(kAppName, "system", "Message", "1");
-  FontSizeMsg = Store.Get(kAppName, "system", "FontSizeMsg", "1");
-  Clock = integer("system", "Clock");
-  FontSize = Store.Get(kAppName, "system", "FontSize", "1");
-  VolumeTurkey = integer("Volume", "VolumeTurkey");
-  VolumeGuns = integer("Volume", "VolumeGuns");
-  VolumeCow = integer("Volume", "VolumeCow");
-  SoundTurkey = integer("Sound", "SoundTurkey");
-  SoundGuns = integer("Sound", "SoundGuns");
-  SoundCow = integer("Sound", "SoundCow");
-  PwrSave = integer("system", "PwrSave");
+  auto integer = [this](std::string_view key) { return ToInteger(GetSetting(Store, key)); };
+  MouseSens = integer("MouseSens");
+  ShowMessage = integer("ShowMessage");
+  TunePC = integer("TunePC");
+  Message = GetSetting(Store, "Message");
+  FontSizeMsg = GetSetting(Store, "FontSizeMsg");
+  Clock = integer("Clock");
+  FontSize = GetSetting(Store, "FontSize");
+  VolumeTurkey = integer("VolumeTurkey");
+  VolumeGuns = integer("VolumeGuns");
+  VolumeCow = integer("VolumeCow");
+  SoundTurkey = integer("SoundTurkey");
+  SoundGuns = integer("SoundGuns");
+  SoundCow = integer("SoundCow");
+  PwrSave = integer("PwrSave");
 
   platform_.ShowPointer(false);
   pointerHidden_ = true;
@@ -118,8 +116,8 @@ void Form1::OpenDirectDrawSession() {
     return;
   }
 
-  MonitorNoticeDone = ToBoolean(Store.Get(kAppName, "System", "RunMonitor", ""));
-  TuneNoticeDone = ToBoolean(Store.Get(kAppName, "System", "TuneScrSvr", ""));
+  MonitorNoticeDone = ToBoolean(GetSetting(Store, "RunMonitor"));
+  TuneNoticeDone = ToBoolean(GetSetting(Store, "TuneScrSvr"));
 
   for (const CatalogueRow& row : SpriteCatalogue()) {
     if (row.holder == &Form1::hMonitorNotice && MonitorNoticeDone) continue;

@@ -3,11 +3,13 @@
 #include <string>
 
 #include "display/display.h"
+#include "display/sprite_holders.h"
 #include "platform/event_loop.h"
 #include "scene_host/data_folder_index.h"
 #include "scene_host/form_platform.h"
 #include "settings/settings_store.h"
 #include "sound/audio.h"
+#include "sound/sound_slots.h"
 
 namespace gs {
 
@@ -15,7 +17,7 @@ namespace gs {
 // variable of the running show, the three timers and the handlers of the
 // display's and the audio layer's events. The scene scripts (src/scene/) read
 // and write the public members directly, as form code would.
-class Form1 : public DisplayEvents, public AudioEvents {
+class Form1 : public DisplayEvents, public AudioEvents, public SpriteHolders, public SoundSlots {
  public:
   // The timers are added to the loop and the display and audio layer attached
   // here, as the window is created; nothing reaches the handlers before the
@@ -81,25 +83,8 @@ class Form1 : public DisplayEvents, public AudioEvents {
   // ---- Display session -------------------------------------------------------
   std::string InstallFolder;  // ends with '/'; a file's path is folder + name
 
-  // Sprite holders, in catalogue order (0 until built).
-  int32_t hMonitorNotice = 0, hTuneNotice = 0, hVertBarL = 0, hVertBarR = 0, hHorizBarT = 0, hHorizBarB = 0;
-  int32_t hBackground = 0, hGunHole1 = 0, hGunHole2 = 0, hGunHole3 = 0, hWood = 0, hShack = 0, hGlass1 = 0,
-          hGlass2 = 0, hGlass3 = 0, hInside = 0, hGun = 0, hCannon = 0;
-  int32_t hT1_01 = 0, hT1_04b = 0, hT1_04 = 0, hT1_05 = 0, hT1_06a = 0, hT1_07 = 0, hT1_13 = 0;
-  int32_t hT2_01 = 0, hT2_04 = 0, hT2_08 = 0, hT2_10 = 0, hT2_11 = 0, hT2_13 = 0, hT2_15 = 0, hT2_17 = 0,
-          hT2_19 = 0, hT2_20 = 0, hT2_22 = 0, hT2_24 = 0, hT2_28 = 0;
-  int32_t hT3_01 = 0, hT3_06 = 0, hT3_14 = 0, hT3_18 = 0, hT3_20 = 0, hT3_21 = 0, hT3_24 = 0, hT3_25 = 0,
-          hT3_26 = 0, hT3_27 = 0;
-  int32_t hPilgrimA = 0, hPilgrim01 = 0, hPilgrim07 = 0, hPilgrimC = 0, hPilgrim09 = 0, hPilgrim11 = 0,
-          hPilgrim14 = 0, hPilgrim16 = 0, hPilgrim17 = 0, hPilgrim19 = 0, hPilgrim21 = 0, hPilgrim23 = 0,
-          hPilgrim28 = 0;
-  int32_t hPT01 = 0, hPT03 = 0, hPT05 = 0, hPT06 = 0, hPT07 = 0, hPT17 = 0, hPT18 = 0, hPT23 = 0, hPT26 = 0,
-          hSmoke = 0, hTC01 = 0, hTCP01 = 0, hCow1 = 0, hCow3 = 0;
-
-  // ---- Sound bank (0: no sound) -------------------------------------------------
-  int32_t sndTurkey = 0, sndCrash = 0, sndThump = 0, sndWhizz = 0, sndImpact = 0, sndPop = 0;
-  int32_t sndGun = 0, sndGunBig = 0, sndBow = 0, sndBowPop = 0;
-  int32_t sndGrunt = 0, sndCow = 0, sndPlop = 0;
+  // The sprite holders and sound slots are the bases SpriteHolders and
+  // SoundSlots, so the scripts name them as members of the form.
 
   // ---- Settings copied at start ----------------------------------------------------
   int16_t MouseSens = 0, ShowMessage = 0, TunePC = 0, Clock = 0;

@@ -51,7 +51,7 @@ void SetRegistry(SettingsStore& store) {
 }
 
 bool ApplyFirstRunRule(SettingsStore& store) {
-  if (ToInteger(store.Get(kAppName, "Startup", "SetReg", "1")) == 2) return false;
+  if (ToInteger(GetSetting(store, "SetReg")) == 2) return false;
   SetRegistry(store);
   return true;
 }

@@ -13,10 +13,12 @@
 #include <QTabWidget>
 #include <QUrl>
 #include <algorithm>
+#include <string_view>
 
 #include "settings/about_box.h"
 #include "settings/conversions.h"
 #include "settings/navigate.h"
+#include "settings/settings_schema.h"
 
 namespace gs {
 namespace {
@@ -257,27 +259,25 @@ void Setup::Load() {
   // Controls show what is stored, clamped to what they can show; nothing is
   // saved until the user changes a control.
   loading_ = true;
-  auto get = [this](const char* section, const char* key) {
-    return store_.Get(kAppName, section, key, "1");
-  };
+  auto get = [this](std::string_view key) { return GetSetting(store_, key); };
   auto setBar = [](QScrollBar* bar, const std::string& text) { bar->setValue(ToInteger(text)); };
   auto setBox = [](QCheckBox* box, const std::string& text) { box->setChecked(ToInteger(text) >= 1); };
   auto setText = [](QLineEdit* box, const std::string& text) { box->setText(QString::fromStdString(text)); };
 
-  setBar(hsbMouseS, get("system", "MouseSens"));
-  setBox(chkShowMessage, get("system", "ShowMessage"));
-  setBar(hsbTunePC, get("system", "TunePC"));
-  setText(txtMessage, get("system", "Message"));
-  setText(txtFontSizeMsg, get("system", "FontSizeMsg"));
-  setBox(chkClock, get("system", "Clock"));
-  setText(txtFontSize, get("system", "FontSize"));
-  setBox(chkPowerSave, get("System", "PwrSave"));
-  setBar(hsbTurkey, get("Volume", "VolumeTurkey"));
-  setBar(hsbGuns, get("Volume", "VolumeGuns"));
-  setBar(hsbCow, get("Volume", "VolumeCow"));
-  setBox(ChkTurkey, get("Sound", "SoundTurkey"));
-  setBox(ChkGuns, get("Sound", "SoundGuns"));
-  setBox(ChkCow, get("Sound", "SoundCow"));
+  setBar(hsbMouseS, get("MouseSens"));
+  setBox(chkShowMessage, get("ShowMessage"));
+  setBar(hsbTunePC, get("TunePC"));
+  setText(txtMessage, get("Message"));
+  setText(txtFontSizeMsg, get("FontSizeMsg"));
+  setBox(chkClock, get("Clock"));
+  setText(txtFontSize, get("FontSize"));
+  setBox(chkPowerSave, get("PwrSave"));
+  setBar(hsbTurkey, get("VolumeTurkey"));
+  setBar(hsbGuns, get("VolumeGuns"));
+  setBar(hsbCow, get("VolumeCow"));
+  setBox(ChkTurkey, get("SoundTurkey"));
+  setBox(ChkGuns, get("SoundGuns"));
+  setBox(ChkCow, get("SoundCow"));
   txtMouseS->setText(QString::number(hsbMouseS->value()));
   txtTunePC->setText(QString::number(hsbTunePC->value()));
   for (QLineEdit* box : {txtMessage, txtFontSizeMsg, txtFontSize}) box->setCursorPosition(0);

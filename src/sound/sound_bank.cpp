@@ -1,11 +1,9 @@
 #include "sound/sound_bank.h"
 
-#include "scene_host/form1.h"
-
 namespace gs {
 namespace {
 
-#define SND(slot, file, group) SoundBankRow{&Form1::slot, #slot, file, SoundGroup::group}
+#define SND(slot, file, group) SoundBankRow{&SoundSlots::slot, #slot, file, SoundGroup::group}
 
 const SoundBankRow kBank[] = {
     SND(sndTurkey, "Turkey2.wav", Turkey), SND(sndCrash, "crash.wav", Turkey), SND(sndThump, "thump.wav", Turkey),

@@ -2,15 +2,15 @@
 #include <cstdint>
 #include <span>
 
-namespace gs {
+#include "sound/sound_slots.h"
 
-class Form1;
+namespace gs {
 
 enum class SoundGroup { Turkey, Guns, Cow };
 
-// One wave file of the bank and the Form1 slot that holds its id.
+// One wave file of the bank and the slot that holds its id.
 struct SoundBankRow {
-  int32_t Form1::*slot;
+  int32_t SoundSlots::*slot;
   const char* slotName;
   const char* file;
   SoundGroup group;

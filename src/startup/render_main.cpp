@@ -6,15 +6,11 @@
 #include <string>
 
 #include "display/frame_events.h"
-#include "display/sdl/sdl_display.h"
 #include "platform/clock.h"
-#include "platform/event_loop.h"
-#include "scene_host/form1.h"
 #include "settings/ini_settings_store.h"
 #include "settings/overlay_settings_store.h"
-#include "startup/headless_platform.h"
+#include "startup/headless_show.h"
 #include "startup/runtime_folder.h"
-#include "startup/silent_audio.h"
 
 namespace gs {
 namespace {
@@ -87,27 +83,24 @@ int Main(int argc, char** argv) {
   bool timeline = mode == "--timeline";
 
   SimClock clock;
-  EventLoop loop(clock);
   IniSettingsStore real(DefaultSettingsPath());
   OverlaySettingsStore overlay(real);
   LoggingStore store(overlay, clock, timeline);
-  HeadlessPlatform desktop("gobbleshot1-render");
-  SdlDisplay display(clock, SdlDisplay::Options{true, 0, false, nullptr});
-  SilentAudio audio;
-  Form1 form(display, audio, store, loop, desktop, InstallFolderOfExecutable());
+  HeadlessShow show(clock, store, "gobbleshot1-render", InstallFolderOfExecutable());
+  Form1& form = show.form;
   form.Form_Load();
   if (form.Closed()) return 1;
   int16_t scene = -1, step = -1;
   // Added after the form's frame timer, so it runs right after every frame.
-  loop.AddTimer(1000000, kFrameEventsPerSecond, [&] {
+  show.loop.AddTimer(1000000, kFrameEventsPerSecond, [&] {
     if (timeline && (form.Scene != scene || StepOf(form) != step)) {
       scene = form.Scene;
       step = StepOf(form);
       std::printf("t=%.3f scene=%d step=%d\n", clock.MonotonicUs() / 1e6, scene, step);
     }
   });
-  loop.RunUntil(clock, static_cast<int64_t>(std::llround(seconds * 1e6)));
-  if (!timeline && !display.WriteComposedPng(out)) {
+  show.loop.RunUntil(clock, static_cast<int64_t>(std::llround(seconds * 1e6)));
+  if (!timeline && !show.display.WriteComposedPng(out)) {
     std::fprintf(stderr, "gobbleshot1-render: cannot write %s\n", out.c_str());
     return 1;
   }
