@@ -179,14 +179,14 @@ void Form1::Timer3_Timer() {
     NoticeSecondsLeft = static_cast<int16_t>(30 - NoticeTicks);
     if (NoticeTicks == 30) {
       TuneNoticeDone = true;
-      Store.Save(kAppName, "System", "TuneScrSvr", "True");
+      SaveSetting(Store, "TuneScrSvr", "True");
     }
   }
   if (TuneNoticeDone && !MonitorNoticeDone) {
     NoticeSecondsLeft = static_cast<int16_t>(60 - NoticeTicks);
     if (NoticeTicks == 60) {
       MonitorNoticeDone = true;
-      Store.Save(kAppName, "System", "RunMonitor", "True");
+      SaveSetting(Store, "RunMonitor", "True");
     }
   }
   if (NoticeTicks > 500) {

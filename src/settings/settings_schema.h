@@ -14,6 +14,9 @@ struct SettingSpec {
   SettingKind kind;
   std::string_view firstRunValue;  // what SetRegistry writes
   std::string_view readDefault;    // what every reader passes to Get
+  // The spelling the dialog and the scene save under: the same section (names
+  // fold), spelled as the program always has, so files keep their bytes.
+  std::string_view savedSection;
 };
 
 // Every key of the store, in the order SetRegistry writes them (SetReg last).
@@ -24,6 +27,10 @@ const SettingSpec* FindSetting(std::string_view key);
 
 // Reads a key of the schema under its own section with its read default.
 std::string GetSetting(SettingsStore& store, std::string_view key);
+
+// Saves a key of the schema under its saved section spelling; a key not in
+// the schema is not written.
+void SaveSetting(SettingsStore& store, std::string_view key, std::string_view value);
 
 // Writes every first-run value, overwriting what is stored; the marker
 // Startup/SetReg = "2" goes last so an interrupted run is redone in full.

@@ -187,12 +187,12 @@ void Setup::BuildSettingsTab(QWidget* page) {
       "If you have your Monitor set to turn off enabling this will keep that setting, otherwise the "
       "screensaver will ignore those settings");
 
-  ConnectCheckBox(ChkTurkey, "Sound", "SoundTurkey");
-  ConnectCheckBox(ChkGuns, "Sound", "SoundGuns");
-  ConnectCheckBox(ChkCow, "Sound", "SoundCow");
-  ConnectCheckBox(chkClock, "system", "Clock");
-  ConnectCheckBox(chkShowMessage, "system", "ShowMessage");
-  ConnectCheckBox(chkPowerSave, "System", "PwrSave");
+  ConnectCheckBox(ChkTurkey, "SoundTurkey");
+  ConnectCheckBox(ChkGuns, "SoundGuns");
+  ConnectCheckBox(ChkCow, "SoundCow");
+  ConnectCheckBox(chkClock, "Clock");
+  ConnectCheckBox(chkShowMessage, "ShowMessage");
+  ConnectCheckBox(chkPowerSave, "PwrSave");
   ConnectVolumeBar(hsbTurkey, "VolumeTurkey");
   ConnectVolumeBar(hsbGuns, "VolumeGuns");
   ConnectVolumeBar(hsbCow, "VolumeCow");
@@ -284,14 +284,13 @@ void Setup::Load() {
   loading_ = false;
 }
 
-void Setup::Save(const char* section, const char* key, const QString& value) {
+void Setup::Save(const char* key, const QString& value) {
   if (loading_) return;
-  store_.Save(kAppName, section, key, value.toStdString());
+  SaveSetting(store_, key, value.toStdString());
 }
 
-void Setup::ConnectCheckBox(QCheckBox* box, const char* section, const char* key) {
-  connect(box, &QCheckBox::clicked, this,
-          [this, section, key](bool checked) { Save(section, key, checked ? "1" : "0"); });
+void Setup::ConnectCheckBox(QCheckBox* box, const char* key) {
+  connect(box, &QCheckBox::clicked, this, [this, key](bool checked) { Save(key, checked ? "1" : "0"); });
 }
 
 void Setup::ConnectVolumeBar(QScrollBar* bar, const char* key) {
@@ -299,7 +298,7 @@ void Setup::ConnectVolumeBar(QScrollBar* bar, const char* key) {
   // each arrow or trough click.
   bar->setTracking(false);
   connect(bar, &QScrollBar::valueChanged, this,
-          [this, key](int value) { Save("Volume", key, QString::number(value)); });
+          [this, key](int value) { Save(key, QString::number(value)); });
 }
 
 void Setup::ConnectTrackedBar(QScrollBar* bar, QLineEdit* valueBox, const char* key) {
@@ -307,12 +306,12 @@ void Setup::ConnectTrackedBar(QScrollBar* bar, QLineEdit* valueBox, const char* 
   connect(bar, &QScrollBar::valueChanged, this, [this, valueBox, key](int value) {
     if (loading_) return;
     valueBox->setText(QString::number(value));
-    Save("system", key, QString::number(value));
+    Save(key, QString::number(value));
   });
 }
 
 void Setup::ConnectTextBox(QLineEdit* box, const char* key) {
-  connect(box, &QLineEdit::textChanged, this, [this, key](const QString& text) { Save("system", key, text); });
+  connect(box, &QLineEdit::textChanged, this, [this, key](const QString& text) { Save(key, text); });
 }
 
 void Setup::ShowCentred() {

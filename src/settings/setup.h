@@ -38,11 +38,11 @@ class Setup : public QDialog {
   void BuildButtons();
   void Load();
 
-  void ConnectCheckBox(QCheckBox* box, const char* section, const char* key);
+  void ConnectCheckBox(QCheckBox* box, const char* key);
   void ConnectVolumeBar(QScrollBar* bar, const char* key);
   void ConnectTrackedBar(QScrollBar* bar, QLineEdit* valueBox, const char* key);
   void ConnectTextBox(QLineEdit* box, const char* key);
-  void Save(const char* section, const char* key, const QString& value);
+  void Save(const char* key, const QString& value);
 
   void cmdAbout_Click();
   void cmdHelp_Click();

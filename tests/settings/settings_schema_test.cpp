@@ -78,5 +78,27 @@ TEST(SettingsSchema, DialogSpellingOfSectionReachesSetRegistryValue) {
   EXPECT_EQ(store.Size(), 17u);
 }
 
+TEST(SaveSetting, WritesUnderTheSpellingUsersFilesAlreadyHoldAndInTheSameSection) {
+  MemorySettingsStore store;
+  SetRegistry(store);
+  const struct {
+    const char* key;
+    const char* section;
+  } writes[] = {{"Clock", "system"},      {"ShowMessage", "system"}, {"MouseSens", "system"},
+                {"TunePC", "system"},     {"FontSize", "system"},    {"FontSizeMsg", "system"},
+                {"Message", "system"},    {"PwrSave", "System"},     {"TuneScrSvr", "System"},
+                {"RunMonitor", "System"}, {"SoundCow", "Sound"},     {"VolumeGuns", "Volume"}};
+  for (const auto& w : writes) {
+    SaveSetting(store, w.key, "42");
+    EXPECT_EQ(store.Saves().back().section, w.section) << w.key;
+    EXPECT_EQ(store.Saves().back().key, w.key);
+    EXPECT_EQ(GetSetting(store, w.key), "42") << w.key;
+  }
+  EXPECT_EQ(store.Size(), 17u);  // overwrote the first-run values, no new entries
+  const size_t saves = store.Saves().size();
+  SaveSetting(store, "NoSuchKey", "1");
+  EXPECT_EQ(store.Saves().size(), saves);
+}
+
 }  // namespace
 }  // namespace gs

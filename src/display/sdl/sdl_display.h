@@ -72,6 +72,8 @@ class SdlDisplay : public Display, private EventSource {
  private:
   static constexpr int kW = 800;  // the composed frame
   static constexpr int kH = 600;
+  // Synthetic motion comes with a window appearing or being entered.
+  static constexpr int64_t kInputQuietUs = 500000;
   struct SurfaceFree {
     void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
   };
