@@ -40,11 +40,12 @@ TTF_Font* SdlDisplay::FontFor(const std::string& face, int cellHeight) {
   auto key = std::make_pair(r->second, cellHeight);
   auto it = fonts_.find(key);
   if (it != fonts_.end()) return it->second;
+  // A font that cannot be opened is remembered as such: the overlays ask
+  // for their font on every frame.
   TTF_Font* font = TTF_OpenFont(r->second.c_str(), cellHeight);
-  if (!font) return nullptr;
   // SDL_ttf sizes a font by its em; the cell (ascent + descent) is taller,
   // so step down to the largest em whose cell fits.
-  for (int em = cellHeight; em > 1 && TTF_FontHeight(font) > cellHeight;) TTF_SetFontSize(font, --em);
+  for (int em = cellHeight; font && em > 1 && TTF_FontHeight(font) > cellHeight;) TTF_SetFontSize(font, --em);
   fonts_[key] = font;
   return font;
 }
