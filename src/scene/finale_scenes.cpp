@@ -4,66 +4,66 @@
 
 namespace gs {
 
-void Scene6(Form1& f) {
-  const int16_t s = f.StepTicks;
-  Draw(f, f.hPT26);
-  Animate(f, f.hPT26);
-  Draw(f, f.hTC01);
-  if (f.TegoDDrw1.FrameDue(f.hTC01)) {
-    f.TegoDDrw1.NextFrame(f.hTC01);
-    if (s == 1 || s == 4) Play(f, f.sndGrunt);
+void Scene6(Show& show) {
+  const int16_t s = show.StepTicks;
+  Draw(show, show.sprites.hPT26);
+  Animate(show, show.sprites.hPT26);
+  Draw(show, show.sprites.hTC01);
+  if (show.TegoDDrw1.FrameDue(show.sprites.hTC01)) {
+    show.TegoDDrw1.NextFrame(show.sprites.hTC01);
+    if (s == 1 || s == 4) Play(show, show.sounds.sndGrunt);
   }
-  f.TegoDDrw1.MoveSpriteX(f.hTC01, -3);
-  if (s == 2 || s == 5) Play(f, f.sndCow);
-  f.WalkerX = static_cast<int16_t>(f.TegoDDrw1.GetSpriteX(f.hTC01));
-  if (f.WalkerX < 410) {
-    f.Scene = 7;
-    f.StepTicks = 0;
-  }
-}
-
-void Scene7(Form1& f) {
-  if (f.ShowCowScene) {
-    Draw(f, f.hTCP01);
-    Animate(f, f.hTCP01);
-    Draw(f, f.hCow1);
-    Animate(f, f.hCow1);
-  }
-  if (f.StepTicks < 8) return;
-  f.ShowBackdrop = false;
-  f.ShowCowScene = false;
-  Draw(f, f.hVertBarL);
-  Draw(f, f.hVertBarR);
-  Draw(f, f.hHorizBarT);
-  Draw(f, f.hHorizBarB);
-  f.TegoDDrw1.MoveSpriteY(f.hHorizBarT, -2);
-  f.TegoDDrw1.MoveSpriteY(f.hHorizBarB, 2);
-  f.TegoDDrw1.MoveSpriteX(f.hVertBarL, 2);
-  f.TegoDDrw1.MoveSpriteX(f.hVertBarR, -2);
-  f.WipeX = static_cast<int16_t>(f.TegoDDrw1.GetSpriteX(f.hVertBarL));
-  if (f.WipeX >= 401) {
-    f.Scene = 8;
-    f.StepTicks = 0;
+  show.TegoDDrw1.MoveSpriteX(show.sprites.hTC01, -3);
+  if (s == 2 || s == 5) Play(show, show.sounds.sndCow);
+  show.WalkerX = static_cast<int16_t>(show.TegoDDrw1.GetSpriteX(show.sprites.hTC01));
+  if (show.WalkerX < 410) {
+    show.Scene = 7;
+    show.StepTicks = 0;
   }
 }
 
-void Scene8(Form1& f) {
-  f.TegoDDrw1.ClearFrame(Rgb(0, 0, 0));
-  if (f.CowPlaying) {
-    Draw(f, f.hCow3);
-    Animate(f, f.hCow3);
-    f.CowFrame = FrameOf(f, f.hCow3);
-    if (f.CowFrame == 5) Play(f, f.sndPlop);
-    if (f.CowFrame == 10) {
-      f.StepTicks = 0;
-      f.CowPlaying = false;
+void Scene7(Show& show) {
+  if (show.ShowCowScene) {
+    Draw(show, show.sprites.hTCP01);
+    Animate(show, show.sprites.hTCP01);
+    Draw(show, show.sprites.hCow1);
+    Animate(show, show.sprites.hCow1);
+  }
+  if (show.StepTicks < 8) return;
+  show.ShowBackdrop = false;
+  show.ShowCowScene = false;
+  Draw(show, show.sprites.hVertBarL);
+  Draw(show, show.sprites.hVertBarR);
+  Draw(show, show.sprites.hHorizBarT);
+  Draw(show, show.sprites.hHorizBarB);
+  show.TegoDDrw1.MoveSpriteY(show.sprites.hHorizBarT, -2);
+  show.TegoDDrw1.MoveSpriteY(show.sprites.hHorizBarB, 2);
+  show.TegoDDrw1.MoveSpriteX(show.sprites.hVertBarL, 2);
+  show.TegoDDrw1.MoveSpriteX(show.sprites.hVertBarR, -2);
+  show.WipeX = static_cast<int16_t>(show.TegoDDrw1.GetSpriteX(show.sprites.hVertBarL));
+  if (show.WipeX >= 401) {
+    show.Scene = 8;
+    show.StepTicks = 0;
+  }
+}
+
+void Scene8(Show& show) {
+  show.TegoDDrw1.ClearFrame(Rgb(0, 0, 0));
+  if (show.CowPlaying) {
+    Draw(show, show.sprites.hCow3);
+    Animate(show, show.sprites.hCow3);
+    show.CowFrame = FrameOf(show, show.sprites.hCow3);
+    if (show.CowFrame == 5) Play(show, show.sounds.sndPlop);
+    if (show.CowFrame == 10) {
+      show.StepTicks = 0;
+      show.CowPlaying = false;
     }
   }
-  if (!f.CowPlaying && f.StepTicks < 7) {
-    SetFrame(f, f.hCow3, 10);
-    Draw(f, f.hCow3);
+  if (!show.CowPlaying && show.StepTicks < 7) {
+    SetFrame(show, show.sprites.hCow3, 10);
+    Draw(show, show.sprites.hCow3);
   }
-  if (f.StepTicks > 6) f.ResetVar();
+  if (show.StepTicks > 6) ResetVar(show);
 }
 
 }  // namespace gs

@@ -1,8 +1,7 @@
 #include <climits>
 
+#include "scene/saturating.h"
 #include "scene/scenes.h"
-#include "scene_host/form1.h"
-#include "scene_host/saturating.h"
 
 namespace gs {
 
@@ -18,46 +17,38 @@ int16_t NextPaceCount(int16_t paceCount, int16_t tunePC) {
 
 }  // namespace
 
-// One Frame event: the pacing gate, then on a scene frame the backdrop and
-// the scene now playing; on every event the overlays and the present.
-void Form1::TegoDDrw1_Frame() {
-  if (closed_) return;
-  if (PaceCount == TunePC) {
-    if (ShowBackdrop) {
-      TegoDDrw1.ClearFrame(Rgb(41, 118, 14));
-      TegoDDrw1.DrawSprite(hBackground);
-      TegoDDrw1.DrawSprite(hInside);
-      TegoDDrw1.DrawSprite(hShack);
+void ComposeFrame(Show& show) {
+  if (show.PaceCount == show.settings.TunePC) {
+    if (show.ShowBackdrop) {
+      show.TegoDDrw1.ClearFrame(Rgb(41, 118, 14));
+      show.TegoDDrw1.DrawSprite(show.sprites.hBackground);
+      show.TegoDDrw1.DrawSprite(show.sprites.hInside);
+      show.TegoDDrw1.DrawSprite(show.sprites.hShack);
     }
-    switch (Scene) {
-      case 1: Scene1(*this); break;
-      case 2: Scene2(*this); break;
-      case 3: Scene3(*this); break;
-      case 4: Scene4(*this); break;
-      case 5: Scene5(*this); break;
-      case 6: Scene6(*this); break;
-      case 7: Scene7(*this); break;
-      case 8: Scene8(*this); break;
+    switch (show.Scene) {
+      case 1: Scene1(show); break;
+      case 2: Scene2(show); break;
+      case 3: Scene3(show); break;
+      case 4: Scene4(show); break;
+      case 5: Scene5(show); break;
+      case 6: Scene6(show); break;
+      case 7: Scene7(show); break;
+      case 8: Scene8(show); break;
       default: break;
     }
-    PaceCount = 0;
+    show.PaceCount = 0;
   }
-  PaceCount = NextPaceCount(PaceCount, TunePC);
-  DrawOverlays(*this);
-  TegoDDrw1.PresentFrame();
-  overlaysChanged_ = false;
+  show.PaceCount = NextPaceCount(show.PaceCount, show.settings.TunePC);
+  DrawOverlays(show);
+  show.TegoDDrw1.PresentFrame();
 }
 
-// Between scene frames a Frame event draws only the overlays, and they come
-// out the same as on the event before unless a timer changed what they show.
-int64_t Form1::QuietFramesAhead() const {
-  if (closed_) return INT64_MAX;
-  if (overlaysChanged_) return 0;
-  int16_t pace = PaceCount;
+int64_t FramesToSceneFrame(const Show& show) {
+  int16_t pace = show.PaceCount;
   // The counter runs through at most 21 values before it repeats.
   for (int64_t ahead = 0; ahead <= 21; ++ahead) {
-    if (pace == TunePC) return ahead;
-    pace = NextPaceCount(pace, TunePC);
+    if (pace == show.settings.TunePC) return ahead;
+    pace = NextPaceCount(pace, show.settings.TunePC);
   }
   return INT64_MAX;  // a pace out of range never gives a scene frame
 }

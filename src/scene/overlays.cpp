@@ -39,30 +39,32 @@ std::string LongTime(double secondsSinceMidnight) {
   return n ? std::string(buf, n) : std::string();
 }
 
-void Notice(Form1& f, const char* first, int32_t countdownColour, int32_t picture) {
-  f.TegoDDrw1.SetTextFont("Arial", 14, 1, false, false, false);
-  f.TegoDDrw1.DrawText(first, 150, 225, Rgb(0, 0, 0));
-  f.TegoDDrw1.SetTextFont("Arial", 14, 1, false, false, false);
-  f.TegoDDrw1.DrawText("This graphic will disappear in: " + std::to_string(f.NoticeSecondsLeft) + " seconds", 150,
-                       235, countdownColour);
-  Draw(f, picture);
+void Notice(Show& show, const char* first, int32_t countdownColour, int32_t picture) {
+  show.TegoDDrw1.SetTextFont("Arial", 14, 1, false, false, false);
+  show.TegoDDrw1.DrawText(first, 150, 225, Rgb(0, 0, 0));
+  show.TegoDDrw1.SetTextFont("Arial", 14, 1, false, false, false);
+  show.TegoDDrw1.DrawText("This graphic will disappear in: " + std::to_string(show.NoticeSecondsLeft) + " seconds", 150,
+                          235, countdownColour);
+  Draw(show, picture);
 }
 
 }  // namespace
 
-void DrawOverlays(Form1& f) {
-  if (f.Clock == 1) {
-    f.TegoDDrw1.SetTextFont("Arial", FontPoints(f.FontSize, 24), 1, false, false, false);
-    f.TegoDDrw1.DrawText(LongTime(f.ClockTime), 1, 1, Rgb(0, 0, 0));
+void DrawOverlays(Show& show) {
+  if (show.settings.Clock == 1) {
+    show.TegoDDrw1.SetTextFont("Arial", FontPoints(show.settings.FontSize, 24), 1, false, false, false);
+    show.TegoDDrw1.DrawText(LongTime(show.ClockTime), 1, 1, Rgb(0, 0, 0));
   }
-  if (f.ShowMessage == 1) {
-    f.TegoDDrw1.SetTextFont("Arial", FontPoints(f.FontSizeMsg, 16), 1, false, false, false);
-    f.TegoDDrw1.DrawText(f.Message, 1, 568, Rgb(255, 255, 0));
+  if (show.settings.ShowMessage == 1) {
+    show.TegoDDrw1.SetTextFont("Arial", FontPoints(show.settings.FontSizeMsg, 16), 1, false, false, false);
+    show.TegoDDrw1.DrawText(show.settings.Message, 1, 568, Rgb(255, 255, 0));
   }
-  if (!f.TuneNoticeDone)
-    Notice(f, "1 of 2 Messages. These messages will only be displayed one time", Rgb(0, 0, 0), f.hTuneNotice);
-  if (f.TuneNoticeDone && !f.MonitorNoticeDone)
-    Notice(f, "2 of 2 Messages. These messages will only be displayed one time", Rgb(0, 255, 0), f.hMonitorNotice);
+  if (!show.TuneNoticeDone)
+    Notice(show, "1 of 2 Messages. These messages will only be displayed one time", Rgb(0, 0, 0),
+           show.sprites.hTuneNotice);
+  if (show.TuneNoticeDone && !show.MonitorNoticeDone)
+    Notice(show, "2 of 2 Messages. These messages will only be displayed one time", Rgb(0, 255, 0),
+           show.sprites.hMonitorNotice);
 }
 
 }  // namespace gs

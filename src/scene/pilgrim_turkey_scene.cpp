@@ -4,75 +4,75 @@
 
 namespace gs {
 
-void Scene5(Form1& f) {
-  const int16_t s = f.StepTicks;
-  int16_t& step = f.Scene5Step;
+void Scene5(Show& show) {
+  const int16_t s = show.StepTicks;
+  int16_t& step = show.Scene5Step;
   switch (step) {
     case 1:
       if (s < 6) {
-        Draw(f, f.hPT01);
-        Animate(f, f.hPT01);
+        Draw(show, show.sprites.hPT01);
+        Animate(show, show.sprites.hPT01);
       }
-      if (s == 5) StepChange(f, step, 2);
+      if (s == 5) StepChange(show, step, 2);
       return;
     case 2:
       if (s < 5) {
-        Draw(f, f.hPT03);
-        Animate(f, f.hPT03);
+        Draw(show, show.sprites.hPT03);
+        Animate(show, show.sprites.hPT03);
       }
-      if (s == 4) StepChange(f, step, 3);
+      if (s == 4) StepChange(show, step, 3);
       return;
     case 3:
-      if (s < 2) Draw(f, f.hPT05);
-      if (s == 1) StepChange(f, step, 4);
+      if (s < 2) Draw(show, show.sprites.hPT05);
+      if (s == 1) StepChange(show, step, 4);
       return;
     case 4:
-      if (s < 2) Draw(f, f.hPT06);
-      if (s == 1) StepChange(f, step, 5);
+      if (s < 2) Draw(show, show.sprites.hPT06);
+      if (s == 1) StepChange(show, step, 5);
       return;
     case 5:
-      Draw(f, f.hPT07);
-      Animate(f, f.hPT07);
-      f.PTFrame = FrameOf(f, f.hPT07);
-      if (f.PTFrame == 2) Play(f, f.sndImpact);
-      if (f.PTFrame == 13 || f.PTFrame == 16) Play(f, f.sndPop);
-      if (f.PTFrame == 19) StepChange(f, step, 6);
+      Draw(show, show.sprites.hPT07);
+      Animate(show, show.sprites.hPT07);
+      show.PTFrame = FrameOf(show, show.sprites.hPT07);
+      if (show.PTFrame == 2) Play(show, show.sounds.sndImpact);
+      if (show.PTFrame == 13 || show.PTFrame == 16) Play(show, show.sounds.sndPop);
+      if (show.PTFrame == 19) StepChange(show, step, 6);
       return;
     case 6:
-      if (s < 3) Draw(f, f.hPT17);
-      if (s == 2) StepChange(f, step, 7);
+      if (s < 3) Draw(show, show.sprites.hPT17);
+      if (s == 2) StepChange(show, step, 7);
       return;
     case 7:
-      f.PT18Frame = FrameOf(f, f.hPT18);
-      if (f.PT18Frame == 1 || f.PT18Frame == 8 || f.PT18Frame == 16) Play(f, f.sndThump);
-      Draw(f, f.hPT18);
-      Animate(f, f.hPT18);
-      if (f.PT18Frame == 23) StepChange(f, step, 8);
+      show.PT18Frame = FrameOf(show, show.sprites.hPT18);
+      if (show.PT18Frame == 1 || show.PT18Frame == 8 || show.PT18Frame == 16) Play(show, show.sounds.sndThump);
+      Draw(show, show.sprites.hPT18);
+      Animate(show, show.sprites.hPT18);
+      if (show.PT18Frame == 23) StepChange(show, step, 8);
       return;
     case 8:
-      if (s < 3) Draw(f, f.hPT23);
-      if (s >= 2) Animate(f, f.hPT23);
-      f.PT23Frame = FrameOf(f, f.hPT23);
-      if (f.PT23Frame == 3) StepChange(f, step, 9);
+      if (s < 3) Draw(show, show.sprites.hPT23);
+      if (s >= 2) Animate(show, show.sprites.hPT23);
+      show.PT23Frame = FrameOf(show, show.sprites.hPT23);
+      if (show.PT23Frame == 3) StepChange(show, step, 9);
       return;
     case 9:
       if (s >= 5) return;
-      Draw(f, f.hPT26);
-      Animate(f, f.hPT26);
-      Draw(f, f.hSmoke);
-      Animate(f, f.hSmoke);
-      f.SmokeFrame = FrameOf(f, f.hSmoke);
-      Play(f, f.sndWhizz);
-      if (f.SmokeFrame == 4) StepChange(f, step, 10);
+      Draw(show, show.sprites.hPT26);
+      Animate(show, show.sprites.hPT26);
+      Draw(show, show.sprites.hSmoke);
+      Animate(show, show.sprites.hSmoke);
+      show.SmokeFrame = FrameOf(show, show.sprites.hSmoke);
+      Play(show, show.sounds.sndWhizz);
+      if (show.SmokeFrame == 4) StepChange(show, step, 10);
       return;
     case 10:
       if (s < 6) {
-        Draw(f, f.hPT26);
-        Animate(f, f.hPT26);
+        Draw(show, show.sprites.hPT26);
+        Animate(show, show.sprites.hPT26);
       }
       if (s >= 5) {
-        f.Scene = 6;
-        f.StepTicks = 0;
+        show.Scene = 6;
+        show.StepTicks = 0;
       }
       return;
     default:

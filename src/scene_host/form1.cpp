@@ -3,7 +3,8 @@
 #include <cmath>
 
 #include "display/sprite_catalogue.h"
-#include "scene_host/saturating.h"
+#include "scene/saturating.h"
+#include "scene/scenes.h"
 #include "settings/conversions.h"
 #include "settings/settings_schema.h"
 #include "sound/sound_bank.h"
@@ -26,6 +27,7 @@ Form1::Form1(Display& display, Audio& audio, SettingsStore& store, EventLoop& lo
       Store(store),
       Loop(loop),
       platform_(platform),
+      show_(display, audio),
       installFolder_(std::move(installFolder)) {
   timer1_ = Loop.AddTimer(1000000, [this] { Timer1_Timer(); });
   timer2_ = Loop.AddTimer(500000, [this] { Timer2_Timer(); });
@@ -45,35 +47,36 @@ Form1::~Form1() {
 void Form1::Form_Load() {
   ApplyFirstRunRule(Store);
 
-  Scene = 1;
-  Scene1Step = Scene2Step = Scene3Step = Scene4Step = 1;
-  Scene5Step = 1;
-  ShowBackdrop = ShowCowScene = CowPlaying = GunShown = true;
-  CannonArmed = true;
-  PilgrimHop = false;
+  show_.Scene = 1;
+  show_.Scene1Step = show_.Scene2Step = show_.Scene3Step = show_.Scene4Step = 1;
+  show_.Scene5Step = 1;
+  show_.ShowBackdrop = show_.ShowCowScene = show_.CowPlaying = show_.GunShown = true;
+  show_.CannonArmed = true;
+  show_.PilgrimHop = false;
 
   auto integer = [this](std::string_view key) { return ToInteger(GetSetting(Store, key)); };
-  MouseSens = integer("MouseSens");
-  ShowMessage = integer("ShowMessage");
-  TunePC = integer("TunePC");
-  Message = GetSetting(Store, "Message");
-  FontSizeMsg = GetSetting(Store, "FontSizeMsg");
-  Clock = integer("Clock");
-  FontSize = GetSetting(Store, "FontSize");
-  VolumeTurkey = integer("VolumeTurkey");
-  VolumeGuns = integer("VolumeGuns");
-  VolumeCow = integer("VolumeCow");
-  SoundTurkey = integer("SoundTurkey");
-  SoundGuns = integer("SoundGuns");
-  SoundCow = integer("SoundCow");
-  PwrSave = integer("PwrSave");
+  ShowSettings& settings = show_.settings;
+  settings.MouseSens = integer("MouseSens");
+  settings.ShowMessage = integer("ShowMessage");
+  settings.TunePC = integer("TunePC");
+  settings.Message = GetSetting(Store, "Message");
+  settings.FontSizeMsg = GetSetting(Store, "FontSizeMsg");
+  settings.Clock = integer("Clock");
+  settings.FontSize = GetSetting(Store, "FontSize");
+  settings.VolumeTurkey = integer("VolumeTurkey");
+  settings.VolumeGuns = integer("VolumeGuns");
+  settings.VolumeCow = integer("VolumeCow");
+  settings.SoundTurkey = integer("SoundTurkey");
+  settings.SoundGuns = integer("SoundGuns");
+  settings.SoundCow = integer("SoundCow");
+  settings.PwrSave = integer("PwrSave");
 
   platform_.ShowPointer(false);
   pointerHidden_ = true;
   loaded_ = true;
 
-  PaceCount = 0;
-  NoticeTicks = 0;
+  show_.PaceCount = 0;
+  show_.NoticeTicks = 0;
 
   OpenDirectDrawSession();
   if (closed_) return;
@@ -81,9 +84,9 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_Unload(int16_t& /*cancel*/) {
-  TegoDS1.StopSound(sndTurkey);
-  TegoDS1.StopSound(sndGun);
-  TegoDS1.StopSound(sndCow);
+  TegoDS1.StopSound(show_.sounds.sndTurkey);
+  TegoDS1.StopSound(show_.sounds.sndGun);
+  TegoDS1.StopSound(show_.sounds.sndCow);
   TegoDS1.StopAllSounds();
   if (pointerHidden_) {
     platform_.ShowPointer(true);
@@ -103,8 +106,7 @@ void Form1::CloseDown() {
 }
 
 void Form1::OpenDirectDrawSession() {
-  InstallFolder = installFolder_;
-  folderIndex_ = DataFolderIndex(InstallFolder);
+  folderIndex_ = DataFolderIndex(installFolder_);
 
   if (!TegoDDrw1.OpenDisplay(800, 600, 16, "")) {
     platform_.ShowErrorBox(kErrorTitle, kErrorText);
@@ -116,14 +118,14 @@ void Form1::OpenDirectDrawSession() {
     return;
   }
 
-  MonitorNoticeDone = ToBoolean(GetSetting(Store, "RunMonitor"));
-  TuneNoticeDone = ToBoolean(GetSetting(Store, "TuneScrSvr"));
+  show_.MonitorNoticeDone = ToBoolean(GetSetting(Store, "RunMonitor"));
+  show_.TuneNoticeDone = ToBoolean(GetSetting(Store, "TuneScrSvr"));
 
   for (const CatalogueRow& row : SpriteCatalogue()) {
-    if (row.holder == &Form1::hMonitorNotice && MonitorNoticeDone) continue;
-    if (row.holder == &Form1::hTuneNotice && TuneNoticeDone) continue;
+    if (row.holder == &SpriteHolders::hMonitorNotice && show_.MonitorNoticeDone) continue;
+    if (row.holder == &SpriteHolders::hTuneNotice && show_.TuneNoticeDone) continue;
     int32_t id = TegoDDrw1.CreateSprite();
-    this->*row.holder = id;
+    show_.sprites.*row.holder = id;
     for (const CatalogueFrame& f : ExpandFrames(row)) {
       TegoDDrw1.LoadSpriteFrame(id, f.frame, folderIndex_.Resolve(f.file), row.keyMode);
     }
@@ -137,60 +139,62 @@ void Form1::OpenDirectDrawSession() {
 }
 
 void Form1::OpenDirectSoundSession() {
-  for (const SoundBankRow& row : SoundBank()) TegoDS1.StopSound(this->*row.slot);
+  for (const SoundBankRow& row : SoundBank()) TegoDS1.StopSound(show_.sounds.*row.slot);
 
   struct Group {
     SoundGroup group;
     int16_t enabled;
     int16_t volume;
   };
-  for (const Group g : {Group{SoundGroup::Turkey, SoundTurkey, VolumeTurkey},
-                        Group{SoundGroup::Guns, SoundGuns, VolumeGuns}, Group{SoundGroup::Cow, SoundCow, VolumeCow}}) {
+  const ShowSettings& s = show_.settings;
+  for (const Group g :
+       {Group{SoundGroup::Turkey, s.SoundTurkey, s.VolumeTurkey}, Group{SoundGroup::Guns, s.SoundGuns, s.VolumeGuns},
+        Group{SoundGroup::Cow, s.SoundCow, s.VolumeCow}}) {
     if (g.enabled != 1) continue;
     for (const SoundBankRow& row : SoundBank()) {
-      if (row.group == g.group) this->*row.slot = TegoDS1.LoadSound(folderIndex_.Resolve(row.file));
+      if (row.group == g.group) show_.sounds.*row.slot = TegoDS1.LoadSound(folderIndex_.Resolve(row.file));
     }
     for (const SoundBankRow& row : SoundBank()) {
-      if (row.group == g.group) TegoDS1.SetSoundVolume(this->*row.slot, g.volume);
+      if (row.group == g.group) TegoDS1.SetSoundVolume(show_.sounds.*row.slot, g.volume);
     }
   }
 }
 
 void Form1::Timer1_Timer() {
   if (closed_) return;
-  ClockTime = Loop.clock().TimeOfDay();
+  show_.ClockTime = Loop.clock().TimeOfDay();
   overlaysChanged_ = true;
-  StepTicks = Inc16(StepTicks);
-  Scene1Ticks = Inc16(Scene1Ticks);
-  Scene2Ticks = Inc16(Scene2Ticks);
-  Scene3Ticks = Inc16(Scene3Ticks);
+  show_.StepTicks = Inc16(show_.StepTicks);
+  show_.Scene1Ticks = Inc16(show_.Scene1Ticks);
+  show_.Scene2Ticks = Inc16(show_.Scene2Ticks);
+  show_.Scene3Ticks = Inc16(show_.Scene3Ticks);
 }
 
 void Form1::Timer2_Timer() {
   if (closed_) return;
-  HoleTicks = Inc16(HoleTicks);
+  show_.HoleTicks = Inc16(show_.HoleTicks);
 }
 
 void Form1::Timer3_Timer() {
   if (closed_) return;
-  NoticeTicks = Inc16(NoticeTicks);
+  show_.NoticeTicks = Inc16(show_.NoticeTicks);
   overlaysChanged_ = true;
-  if (!TuneNoticeDone) {
-    NoticeSecondsLeft = static_cast<int16_t>(30 - NoticeTicks);
-    if (NoticeTicks == 30) {
-      TuneNoticeDone = true;
+  if (!show_.TuneNoticeDone) {
+    show_.NoticeSecondsLeft = static_cast<int16_t>(30 - show_.NoticeTicks);
+    if (show_.NoticeTicks == 30) {
+      show_.TuneNoticeDone = true;
       SaveSetting(Store, "TuneScrSvr", "True");
     }
   }
-  if (TuneNoticeDone && !MonitorNoticeDone) {
-    NoticeSecondsLeft = static_cast<int16_t>(60 - NoticeTicks);
-    if (NoticeTicks == 60) {
-      MonitorNoticeDone = true;
+  if (show_.TuneNoticeDone && !show_.MonitorNoticeDone) {
+    show_.NoticeSecondsLeft = static_cast<int16_t>(60 - show_.NoticeTicks);
+    if (show_.NoticeTicks == 60) {
+      show_.MonitorNoticeDone = true;
       SaveSetting(Store, "RunMonitor", "True");
     }
   }
-  if (NoticeTicks > 500) {
-    NoticeTicks = 0;
+  if (show_.NoticeTicks > 500) {
+    show_.NoticeTicks = 0;
     Loop.SetTimerEnabled(timer3_, false);
   }
 }
@@ -199,9 +203,9 @@ bool Form1::Timer3Enabled() const { return Loop.TimerEnabled(timer3_); }
 
 void Form1::StopSounds() {
   TegoDS1.StopAllSounds();
-  TegoDS1.StopSound(sndTurkey);
-  TegoDS1.StopSound(sndGun);
-  TegoDS1.StopSound(sndCow);
+  TegoDS1.StopSound(show_.sounds.sndTurkey);
+  TegoDS1.StopSound(show_.sounds.sndGun);
+  TegoDS1.StopSound(show_.sounds.sndCow);
 }
 
 void Form1::ExitSaver() {
@@ -220,7 +224,7 @@ void Form1::TegoDDrw1_MouseDown(int16_t, int16_t, int32_t, int32_t) {
 void Form1::TegoDDrw1_MouseMove(int16_t, int16_t, int32_t, int32_t) {
   if (closed_) return;
   MoveCount = Inc16(MoveCount);
-  if (MoveCount == MouseSens) {
+  if (MoveCount == show_.settings.MouseSens) {
     ExitSaver();
     return;
   }
@@ -246,6 +250,20 @@ void Form1::TegoDDrw1_MouseMove(int16_t, int16_t, int32_t, int32_t) {
 
 void Form1::TegoDS1_SoundNotify() {
   if (!closed_) StopSounds();
+}
+
+void Form1::TegoDDrw1_Frame() {
+  if (closed_) return;
+  ComposeFrame(show_);
+  overlaysChanged_ = false;
+}
+
+// Between scene frames a Frame event draws only the overlays, and they come
+// out the same as on the event before unless a timer changed what they show.
+int64_t Form1::QuietFramesAhead() const {
+  if (closed_) return INT64_MAX;
+  if (overlaysChanged_) return 0;
+  return FramesToSceneFrame(show_);
 }
 
 }  // namespace gs

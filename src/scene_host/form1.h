@@ -3,21 +3,19 @@
 #include <string>
 
 #include "display/display.h"
-#include "display/sprite_holders.h"
 #include "platform/event_loop.h"
+#include "scene/show.h"
 #include "scene_host/data_folder_index.h"
 #include "scene_host/form_platform.h"
 #include "settings/settings_store.h"
 #include "sound/audio.h"
-#include "sound/sound_slots.h"
 
 namespace gs {
 
-// The scene window: it owns every sprite holder, sound slot and scene
-// variable of the running show, the three timers and the handlers of the
-// display's and the audio layer's events. The scene scripts (src/scene/) read
-// and write the public members directly, as form code would.
-class Form1 : public DisplayEvents, public AudioEvents, public SpriteHolders, public SoundSlots {
+// The scene window: it loads the show's sprites, sounds and settings, runs
+// its three timers and handles the display's and the audio layer's events;
+// the scene scripts play the show on its frame events.
+class Form1 : public DisplayEvents, public AudioEvents {
  public:
   // The timers are added to the loop and the display and audio layer attached
   // here, as the window is created; nothing reaches the handlers before the
@@ -42,7 +40,6 @@ class Form1 : public DisplayEvents, public AudioEvents, public SpriteHolders, pu
 
   void OpenDirectDrawSession();
   void OpenDirectSoundSession();
-  void ResetVar();
 
   // ---- Timers -----------------------------------------------------------
   void Timer1_Timer();
@@ -74,58 +71,24 @@ class Form1 : public DisplayEvents, public AudioEvents, public SpriteHolders, pu
   // StopSounds, then CloseDown.
   void ExitSaver();
 
-  // ---- Controls ------------------------------------------------------------
-  Display& TegoDDrw1;
-  Audio& TegoDS1;
-  SettingsStore& Store;
-  EventLoop& Loop;
+  // The show this window plays.
+  Show& show() { return show_; }
+  const Show& show() const { return show_; }
+  // The data folder, ending with '/'; a file's path is folder + name.
+  const std::string& InstallFolder() const { return installFolder_; }
 
-  // ---- Display session -------------------------------------------------------
-  std::string InstallFolder;  // ends with '/'; a file's path is folder + name
-
-  // The sprite holders and sound slots are the bases SpriteHolders and
-  // SoundSlots, so the scripts name them as members of the form.
-
-  // ---- Settings copied at start ----------------------------------------------------
-  int16_t MouseSens = 0, ShowMessage = 0, TunePC = 0, Clock = 0;
-  std::string Message, FontSizeMsg, FontSize;
-  int16_t VolumeTurkey = 0, VolumeGuns = 0, VolumeCow = 0;
-  int16_t SoundTurkey = 0, SoundGuns = 0, SoundCow = 0;
-  int16_t PwrSave = 0;  // read for completeness; nothing consults it
-
-  // ---- Scene selection -------------------------------------------------------------
-  int16_t Scene = 0;
-  int16_t Scene1Step = 0, Scene2Step = 0, Scene3Step = 0, Scene4Step = 0, Scene5Step = 0;
-
-  // ---- Clocks (16-bit; the timers saturate them at 32767) ----------------------------
-  int16_t StepTicks = 0, Scene1Ticks = 0, Scene2Ticks = 0, Scene3Ticks = 0;
-  int16_t HoleTicks = 0;
-  int16_t PaceCount = 0;
-  // Time of day stored by Timer1, in seconds since local midnight (0 = midnight).
-  double ClockTime = 0;
-
-  // ---- Flags ---------------------------------------------------------------------------
-  bool ShowBackdrop = false, ShowCowScene = false, GunShown = false, CannonArmed = false, PilgrimHop = false,
-       CowPlaying = false;
-
-  // ---- Read-backs (written and tested by the scenes on the same frame) -------------------
-  int16_t Turkey1Frame = 0, Turkey2Frame = 0, Turkey3Frame = 0, CannonFrame = 0, PilgrimFrame = 0,
-          Pilgrim23Frame = 0, PTFrame = 0, PT18Frame = 0, PT23Frame = 0, SmokeFrame = 0, CowFrame = 0;
-  int16_t T2_24Frame = 0, T3_14Frame = 0, T3_21Frame = 0;
-  int16_t PilgrimY = 0, WalkerX = 0, WipeX = 0;
-
-  // ---- One-time notices ---------------------------------------------------------------------
-  bool TuneNoticeDone = false, MonitorNoticeDone = false;
-  int16_t NoticeTicks = 0;
-  int16_t NoticeSecondsLeft = 0;
-
-  // ---- Mouse movement -------------------------------------------------------------------------
+  // ---- Mouse movement ---------------------------------------------------------
   int16_t MoveCount = 0;
   // Whole seconds since midnight at which the counting window opened; 0: none open.
   int32_t MoveWindowStart = 0;
 
  private:
+  Display& TegoDDrw1;
+  Audio& TegoDS1;
+  SettingsStore& Store;
+  EventLoop& Loop;
   FormPlatform& platform_;
+  Show show_;
   std::string installFolder_;
   DataFolderIndex folderIndex_;
   EventLoop::TimerId timer1_ = 0, timer2_ = 0, timer3_ = 0;

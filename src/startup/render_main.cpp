@@ -53,12 +53,12 @@ bool ReadSeconds(const char* text, double& out) {
 }
 
 int16_t StepOf(const Form1& f) {
-  switch (f.Scene) {
-    case 1: return f.Scene1Step;
-    case 2: return f.Scene2Step;
-    case 3: return f.Scene3Step;
-    case 4: return f.Scene4Step;
-    case 5: return f.Scene5Step;
+  switch (f.show().Scene) {
+    case 1: return f.show().Scene1Step;
+    case 2: return f.show().Scene2Step;
+    case 3: return f.show().Scene3Step;
+    case 4: return f.show().Scene4Step;
+    case 5: return f.show().Scene5Step;
     default: return 1;
   }
 }
@@ -93,8 +93,8 @@ int Main(int argc, char** argv) {
   int16_t scene = -1, step = -1;
   // Added after the form's frame timer, so it runs right after every frame.
   show.loop.AddTimer(1000000, kFrameEventsPerSecond, [&] {
-    if (timeline && (form.Scene != scene || StepOf(form) != step)) {
-      scene = form.Scene;
+    if (timeline && (form.show().Scene != scene || StepOf(form) != step)) {
+      scene = form.show().Scene;
       step = StepOf(form);
       std::printf("t=%.3f scene=%d step=%d\n", clock.MonotonicUs() / 1e6, scene, step);
     }

@@ -7,7 +7,7 @@
 namespace gs::testing {
 namespace {
 
-using F = Form1;
+using F = ShowIds;
 using R = SceneFrame;
 using C = Counter;
 

@@ -26,17 +26,17 @@ class SceneTest : public FormTest {
 };
 
 TEST_F(SceneTest, CannonShowsFramesOneToThreeThenStaysDisarmed) {
-  Form1& f = Ready();
+  Show& f = Ready().show();
   f.Scene = 2;
   f.Scene2Ticks = 24;
   std::vector<int32_t> drawnFrames;
   for (int i = 0; i < 6; ++i) {
-    drawnFrames.push_back(display.GetSpriteFrame(f.hCannon));
+    drawnFrames.push_back(display.GetSpriteFrame(f.sprites.hCannon));
     Scene2(f);
   }
   EXPECT_EQ(drawnFrames, (std::vector<int32_t>{1, 2, 3, 1, 1, 1}));
   EXPECT_FALSE(f.CannonArmed);
-  EXPECT_EQ(Plays(f.sndGunBig), 3);
+  EXPECT_EQ(Plays(f.sounds.sndGunBig), 3);
   f.Scene2Ticks = 26;
   Scene2(f);
   EXPECT_TRUE(f.CannonArmed);
@@ -45,20 +45,20 @@ TEST_F(SceneTest, CannonShowsFramesOneToThreeThenStaysDisarmed) {
 // In the show T2-04 and T3-14 run out of their seconds before their last
 // frames, so these jumps are only reached with the state set up here.
 TEST_F(SceneTest, LastFramesOfTheTurkeyRunsMoveTheirCounters) {
-  Form1& f = Ready();
+  Show& f = Ready().show();
   clock.Advance(10000000);  // every sprite's period has run out
   f.Scene2Ticks = 13;
-  display.SetSpriteFrame(f.hT2_04, 13);
+  display.SetSpriteFrame(f.sprites.hT2_04, 13);
   Scene2(f);
   EXPECT_EQ(f.Scene2Ticks, 12);
   f.Scene3Ticks = 19;
-  display.SetSpriteFrame(f.hT3_14, 15);
+  display.SetSpriteFrame(f.sprites.hT3_14, 15);
   Scene3(f);
   EXPECT_EQ(f.Scene3Ticks, 20);
 }
 
 TEST_F(SceneTest, GunHolesAppearOneByOneFromHalfTickFiftySix) {
-  Form1& f = Ready();
+  Show& f = Ready().show();
   f.Scene = 3;
   f.Scene3Ticks = 28;
   struct Row {
@@ -69,14 +69,14 @@ TEST_F(SceneTest, GunHolesAppearOneByOneFromHalfTickFiftySix) {
     display.ClearCalls();
     f.HoleTicks = r.h;
     Scene3(f);
-    int holes = display.CountCalls(Drawn(f.hGunHole1)) + display.CountCalls(Drawn(f.hGunHole2)) +
-                display.CountCalls(Drawn(f.hGunHole3));
+    int holes = display.CountCalls(Drawn(f.sprites.hGunHole1)) + display.CountCalls(Drawn(f.sprites.hGunHole2)) +
+                display.CountCalls(Drawn(f.sprites.hGunHole3));
     EXPECT_EQ(holes, r.holes) << "HoleTicks " << r.h;
   }
 }
 
 TEST_F(SceneTest, PilgrimWalksUpToExactly318AndStillMovesOnThatFrame) {
-  Form1& f = Ready();
+  Show& f = Ready().show();
   f.Scene = 4;
   int frames = 0;
   while (f.Scene4Step == 1 && frames < 200) {
@@ -84,14 +84,14 @@ TEST_F(SceneTest, PilgrimWalksUpToExactly318AndStillMovesOnThatFrame) {
     ++frames;
   }
   EXPECT_EQ(frames, 95);
-  EXPECT_EQ(display.GetSpriteY(f.hPilgrimA), 315);
-  EXPECT_EQ(display.GetSpriteFrame(f.hPilgrimA), 3);
+  EXPECT_EQ(display.GetSpriteY(f.sprites.hPilgrimA), 315);
+  EXPECT_EQ(display.GetSpriteFrame(f.sprites.hPilgrimA), 3);
   EXPECT_EQ(f.StepTicks, 0);
 }
 
 TEST_F(SceneTest, LaterShowsWipeInOneFrameAndScene8EndsInBlackWithAReset) {
-  Form1& f = Ready();
-  display.SetSpriteX(f.hVertBarL, 402);
+  Show& f = Ready().show();
+  display.SetSpriteX(f.sprites.hVertBarL, 402);
   f.Scene = 7;
   f.StepTicks = 8;
   Scene7(f);
@@ -104,13 +104,13 @@ TEST_F(SceneTest, LaterShowsWipeInOneFrameAndScene8EndsInBlackWithAReset) {
   EXPECT_EQ(display.calls().front(), "ClearFrame(0)");
   EXPECT_EQ(f.Scene, 1);
   EXPECT_TRUE(f.ShowBackdrop);
-  EXPECT_EQ(display.GetSpriteX(f.hTC01), 800);
+  EXPECT_EQ(display.GetSpriteX(f.sprites.hTC01), 800);
 }
 
 TEST_F(SceneTest, OverlayTextsAndFontSizes) {
   SeedStore({{"TunePC", "6"}, {"Clock", "1"}, {"ShowMessage", "1"}, {"FontSize", "not a number"},
              {"FontSizeMsg", "12.5"}, {"Message", "Hello"}, {"RunMonitor", "False"}, {"TuneScrSvr", "True"}});
-  Form1& f = Load();
+  Show& f = Load().show();
   f.NoticeSecondsLeft = 7;
   display.ClearCalls();
   DrawOverlays(f);
@@ -121,8 +121,8 @@ TEST_F(SceneTest, OverlayTextsAndFontSizes) {
               ::testing::Contains("DrawText(\"2 of 2 Messages. These messages will only be displayed one time\",150,225,0)"));
   EXPECT_THAT(display.calls(),
               ::testing::Contains("DrawText(\"This graphic will disappear in: 7 seconds\",150,235,65280)"));
-  EXPECT_EQ(display.calls().back(), Drawn(f.hMonitorNotice));
-  f.FontSize = "99999";
+  EXPECT_EQ(display.calls().back(), Drawn(f.sprites.hMonitorNotice));
+  f.settings.FontSize = "99999";
   display.ClearCalls();
   DrawOverlays(f);
   EXPECT_THAT(display.calls(), ::testing::Contains("SetTextFont(\"Arial\",200,1,False,False,False)"));

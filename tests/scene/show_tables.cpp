@@ -76,7 +76,7 @@ std::string Describe(const SceneFrame& r) {
 }
 
 void ExpectCues(const ShowRun& run, const std::vector<Cue>& cues, std::vector<int> scenes) {
-  const Form1& f = *run.form;
+  const ShowIds& f = run.ids;
   int reports = 0;
   for (const SceneFrame& r : run.frames) {
     if (!InScenes(r, scenes)) continue;
@@ -98,7 +98,7 @@ void ExpectCues(const ShowRun& run, const std::vector<Cue>& cues, std::vector<in
 }
 
 void ExpectDraws(const ShowRun& run, const std::vector<DrawRule>& rules, std::vector<int> scenes) {
-  const Form1& f = *run.form;
+  const ShowIds& f = run.ids;
   int reports = 0;
   for (const SceneFrame& r : run.frames) {
     if (!InScenes(r, scenes)) continue;
@@ -143,7 +143,7 @@ double Seconds(const ShowRun& run, const Segment& s) {
 }
 
 void ExpectSteps(const ShowRun& run, const std::vector<StepRule>& rules) {
-  const Form1& f = *run.form;
+  const ShowIds& f = run.ids;
   std::vector<Segment> segments = Segments(run);
   for (const StepRule& rule : rules) {
     int ended = 0;
@@ -176,7 +176,7 @@ void ExpectSteps(const ShowRun& run, const std::vector<StepRule>& rules) {
 }
 
 void ExpectPlaces(const ShowRun& run, const std::vector<Place>& places) {
-  const Form1& f = *run.form;
+  const ShowIds& f = run.ids;
   int reports = 0;
   for (const SceneFrame& r : run.frames) {
     for (const SceneFrame::Draw& d : r.draws) {
@@ -191,7 +191,7 @@ void ExpectPlaces(const ShowRun& run, const std::vector<Place>& places) {
 }
 
 void ExpectEveryCueHeard(const ShowRun& run, const std::vector<Cue>& cues) {
-  const Form1& f = *run.form;
+  const ShowIds& f = run.ids;
   for (const Cue& c : cues) {
     for (int show = 1; show <= 2; ++show) {
       bool heard = false;

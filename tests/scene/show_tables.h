@@ -13,8 +13,8 @@ namespace gs::testing {
 // fastest (0) and the slowest the dialog offers (20).
 inline const int kPaces[] = {0, 6, 20};
 
-using When = bool (*)(const SceneFrame&, const Form1&);
-using Slot = int32_t Form1::*;
+using When = bool (*)(const SceneFrame&, const ShowIds&);
+using Slot = int32_t ShowIds::*;
 
 // A sound cue: the slot played on a scene frame of the scene and step when
 // the condition holds, and on no other.
@@ -78,7 +78,7 @@ std::string Describe(const SceneFrame& r);
 class ShowAtPace : public ::testing::TestWithParam<int> {
  protected:
   const ShowRun& run = RunOf(GetParam());
-  const Form1& f = *run.form;
+  const ShowIds& f = run.ids;
   const double spacing = 1.0 / run.SceneFramesPerSecond();  // seconds between scene frames
 };
 inline std::string PaceName(const ::testing::TestParamInfo<int>& i) { return "TunePC" + std::to_string(i.param); }

@@ -11,7 +11,7 @@
 namespace gs::testing {
 namespace {
 
-using F = Form1;
+using F = ShowIds;
 
 class ShowTimeline : public ShowAtPace {};
 

@@ -20,7 +20,7 @@ int32_t SceneFrame::DrawnFrame(int32_t id) const {
 
 namespace {
 
-SceneFrame::State StateOf(const Form1& f) {
+SceneFrame::State StateOf(const Show& f) {
   SceneFrame::State s;
   s.scene = f.Scene;
   switch (f.Scene) {
@@ -48,14 +48,14 @@ SceneFrame::State StateOf(const Form1& f) {
 // Notes what each Frame event draws and cues, frame by frame.
 class Tracer : public DisplayEvents {
  public:
-  Tracer(ShowRun& run, RecordingDisplay& display) : run_(run), display_(display) {}
+  Tracer(ShowRun& run, RecordingDisplay& display, const Clock& clock) : run_(run), display_(display), clock_(clock) {}
   void SetForm(Form1* form) { form_ = form; }
   SceneFrame* current() { return current_; }
   int showsEnded() const { return resets_; }
 
   void Frame() override {
     ++run_.frameEvents;
-    if (form_->PaceCount != form_->TunePC) {
+    if (form_->show().PaceCount != form_->show().settings.TunePC) {
       SceneFrame quiet;
       current_ = &quiet;
       form_->Frame();
@@ -65,16 +65,16 @@ class Tracer : public DisplayEvents {
       return;
     }
     SceneFrame& r = run_.frames.emplace_back();
-    r.us = form_->Loop.clock().MonotonicUs();
+    r.us = clock_.MonotonicUs();
     r.show = resets_ + 1;
-    r.before = StateOf(*form_);
+    r.before = StateOf(form_->show());
     current_ = &r;
     form_->Frame();
     current_ = nullptr;
-    r.after = StateOf(*form_);
+    r.after = StateOf(form_->show());
     if (r.before.scene == 8 && r.after.scene == 1) ++resets_;
     SpriteTable& t = display_.sprites();
-    const int32_t n = form_->hCow3 + 8;  // above every id the catalogue hands out
+    const int32_t n = form_->show().sprites.hCow3 + 8;  // above every id the catalogue hands out
     r.frameAfter.resize(static_cast<size_t>(n));
     r.xAfter.resize(static_cast<size_t>(n));
     r.yAfter.resize(static_cast<size_t>(n));
@@ -93,6 +93,7 @@ class Tracer : public DisplayEvents {
  private:
   ShowRun& run_;
   RecordingDisplay& display_;
+  const Clock& clock_;
   Form1* form_ = nullptr;
   SceneFrame* current_ = nullptr;
   int resets_ = 0;
@@ -102,7 +103,7 @@ class Tracer : public DisplayEvents {
 // noted in the frame record instead of the call log, which would grow long.
 class TracingDisplay : public RecordingDisplay {
  public:
-  TracingDisplay(const Clock& clock, ShowRun& run) : RecordingDisplay(clock), tracer(run, *this) {
+  TracingDisplay(const Clock& clock, ShowRun& run) : RecordingDisplay(clock), tracer(run, *this, clock) {
     logQueries = false;
   }
   void Attach(EventLoop& loop, DisplayEvents&) override { RecordingDisplay::Attach(loop, tracer); }
@@ -161,6 +162,8 @@ std::unique_ptr<ShowRun> MakeRun(int tunePC, int shows) {
   run->form = std::make_unique<Form1>(p.display, p.audio, p.store, p.loop, p.platform, "/nonexistent/");
   p.display.tracer.SetForm(run->form.get());
   run->form->Form_Load();
+  static_cast<SpriteHolders&>(run->ids) = run->form->show().sprites;
+  static_cast<SoundSlots&>(run->ids) = run->form->show().sounds;
   // The shows, then a few seconds of the next one; bounded in case a show never ends.
   const int64_t limitUs = 1500LL * 1000000;
   while (p.display.tracer.showsEnded() < shows && p.clock.MonotonicUs() < limitUs)

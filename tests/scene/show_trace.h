@@ -33,6 +33,9 @@ struct SceneFrame {
   bool Drew(int32_t id) const { return DrawnFrame(id) != 0; }
 };
 
+// The ids of a run's sprites and sounds, named as the scripts name them.
+struct ShowIds : SpriteHolders, SoundSlots {};
+
 // The whole show on the recording doubles in simulated time: the settings of
 // a user past the first run (no notices, no clock, no message, every sound
 // group on), at the given TunePC, for `shows` full shows and a few seconds of
@@ -45,7 +48,8 @@ struct ShowRun {
   int64_t frameEvents = 0;
   struct Parts;
   std::shared_ptr<Parts> parts;    // the doubles the form was built on; outlive it
-  std::unique_ptr<Form1> form;     // stopped; its holders name the sprites and sounds
+  std::unique_ptr<Form1> form;     // stopped
+  ShowIds ids;
 
   // Scene frames per second at this pace.
   double SceneFramesPerSecond() const;

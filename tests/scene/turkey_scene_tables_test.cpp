@@ -9,7 +9,7 @@
 namespace gs::testing {
 namespace {
 
-using F = Form1;
+using F = ShowIds;
 using R = SceneFrame;
 
 const std::vector<Cue>& TurkeyCues() {

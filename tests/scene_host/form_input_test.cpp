@@ -13,9 +13,9 @@ class ExitTest : public FormTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(ExitTest, KeyOrButtonEndsAtOnceWithTheSoundsStopped) {
   Form1& f = Load();
-  ASSERT_EQ(f.sndTurkey, 1);
-  ASSERT_EQ(f.sndGun, 7);
-  ASSERT_EQ(f.sndCow, 12);
+  ASSERT_EQ(f.show().sounds.sndTurkey, 1);
+  ASSERT_EQ(f.show().sounds.sndGun, 7);
+  ASSERT_EQ(f.show().sounds.sndCow, 12);
   RunFor(2.0);
   audio.ClearCalls();
   platform.calls.clear();
@@ -65,7 +65,7 @@ class MouseMoveTest : public FormTest, public ::testing::WithParamInterface<Move
 TEST_P(MouseMoveTest, EndsWhenTheCountReachesMouseSens) {
   const MoveCase& c = GetParam();
   Form1& f = Load();
-  f.MouseSens = static_cast<int16_t>(c.mouseSens);
+  f.show().settings.MouseSens = static_cast<int16_t>(c.mouseSens);
   int endedOn = 0;
   for (size_t i = 0; i < c.times.size() && !endedOn; ++i) {
     clock.Set(static_cast<int64_t>(c.times[i] * 1e6));
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FormTest, MoveCountStopsAtTheTopOfItsRange) {
   Form1& f = Load();
-  f.MouseSens = 0;
+  f.show().settings.MouseSens = 0;
   f.MoveCount = 32766;
   display.SendMouseMove();
   display.SendMouseMove();

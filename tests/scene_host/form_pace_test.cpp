@@ -49,9 +49,9 @@ TEST_F(FormTest, OnlyFramesThatDrawNothingNewMayWait) {
   f.Timer1_Timer();  // a new time for the clock
   EXPECT_EQ(f.QuietFramesAhead(), 0);
   f.TegoDDrw1_Frame();
-  f.TunePC = f.PaceCount = 0;
+  f.show().settings.TunePC = f.show().PaceCount = 0;
   EXPECT_EQ(f.QuietFramesAhead(), 0);
-  f.TunePC = 21;  // never a scene frame
+  f.show().settings.TunePC = 21;  // never a scene frame
   EXPECT_GT(f.QuietFramesAhead(), 1000000);
 }
 
@@ -120,11 +120,11 @@ TEST_F(FormTest, EveryTunePCPlaysTheWholeShowAndStartsAgain) {
     Rig rig(Folder(), {{"TunePC", std::to_string(tune)}, {"RunMonitor", "True"}, {"TuneScrSvr", "True"},
                        {"Clock", "0"}, {"ShowMessage", "0"}}, 12 * 3600.0);
     const Form1& f = *rig.form;
-    std::vector<int> order{f.Scene};
+    std::vector<int> order{f.show().Scene};
     for (int second = 0; second < 1000 && order.size() < twoShows.size(); ++second) {
       for (int i = 0; i < 150 && order.size() < twoShows.size(); ++i) {
         rig.loop.RunUntil(rig.clock, rig.clock.MonotonicUs() + 1000000 / 150);
-        if (f.Scene != order.back()) order.push_back(f.Scene);
+        if (f.show().Scene != order.back()) order.push_back(f.show().Scene);
       }
       rig.display.ClearCalls();
       rig.audio.ClearCalls();

@@ -34,12 +34,12 @@ TEST_F(FormSettingsFileTest, AFileTooLargeToReadGivesTheFirstRunValuesAndIsNotWr
   ::testing::internal::CaptureStderr();
   Form1& f = LoadFrom(settings);
   const std::string err = ::testing::internal::GetCapturedStderr();
-  EXPECT_EQ(f.MouseSens, 4);
-  EXPECT_EQ(f.TunePC, 6);
-  EXPECT_EQ(f.Clock, 0);
-  EXPECT_EQ(f.ShowMessage, 0);
-  EXPECT_EQ(f.FontSize, "24");
-  EXPECT_EQ(f.Message, "Place a message here or turn off");
+  EXPECT_EQ(f.show().settings.MouseSens, 4);
+  EXPECT_EQ(f.show().settings.TunePC, 6);
+  EXPECT_EQ(f.show().settings.Clock, 0);
+  EXPECT_EQ(f.show().settings.ShowMessage, 0);
+  EXPECT_EQ(f.show().settings.FontSize, "24");
+  EXPECT_EQ(f.show().settings.Message, "Place a message here or turn off");
   EXPECT_EQ(Slurp(settings), huge);
   EXPECT_NE(err.find(settings.string() + ": cannot be read (too large"), std::string::npos) << err;
 }
@@ -49,8 +49,8 @@ TEST_F(FormSettingsFileTest, AByteOrderMarkKeepsTheUsersSettings) {
   const std::string text = "\xEF\xBB\xBF[Startup]\r\nSetReg=2\r\n[System]\r\nClock=1\r\nMouseSens=9\r\n";
   std::ofstream(settings, std::ios::binary) << text;
   Form1& f = LoadFrom(settings);
-  EXPECT_EQ(f.Clock, 1);
-  EXPECT_EQ(f.MouseSens, 9);
+  EXPECT_EQ(f.show().settings.Clock, 1);
+  EXPECT_EQ(f.show().settings.MouseSens, 9);
   EXPECT_EQ(Slurp(settings), text);
 }
 

@@ -15,23 +15,24 @@ TEST_F(FormTest, FirstStartWritesDefaultsBeforeReadingAndCopiesThem) {
   Form1& f = Load();
   EXPECT_EQ(store.Saves().size(), 17u);
   EXPECT_EQ(store.Saves().back().key, "SetReg");
-  EXPECT_EQ(f.MouseSens, 4);
-  EXPECT_EQ(f.TunePC, 6);
-  EXPECT_EQ(f.Clock, 0);
-  EXPECT_EQ(f.ShowMessage, 0);
-  EXPECT_EQ(f.SoundTurkey, 1);
-  EXPECT_EQ(f.SoundGuns, 1);
-  EXPECT_EQ(f.SoundCow, 1);
-  EXPECT_EQ(f.VolumeTurkey, 0);
-  EXPECT_EQ(f.FontSize, "24");
-  EXPECT_FALSE(f.TuneNoticeDone);
-  EXPECT_FALSE(f.MonitorNoticeDone);
+  EXPECT_EQ(f.show().settings.MouseSens, 4);
+  EXPECT_EQ(f.show().settings.TunePC, 6);
+  EXPECT_EQ(f.show().settings.Clock, 0);
+  EXPECT_EQ(f.show().settings.ShowMessage, 0);
+  EXPECT_EQ(f.show().settings.SoundTurkey, 1);
+  EXPECT_EQ(f.show().settings.SoundGuns, 1);
+  EXPECT_EQ(f.show().settings.SoundCow, 1);
+  EXPECT_EQ(f.show().settings.VolumeTurkey, 0);
+  EXPECT_EQ(f.show().settings.FontSize, "24");
+  EXPECT_FALSE(f.show().TuneNoticeDone);
+  EXPECT_FALSE(f.show().MonitorNoticeDone);
   // Start values of the show.
-  EXPECT_EQ(f.Scene, 1);
-  EXPECT_EQ(f.Scene4Step, 1);
-  EXPECT_EQ(f.Scene5Step, 1);
-  EXPECT_TRUE(f.ShowBackdrop && f.ShowCowScene && f.CowPlaying && f.GunShown && f.CannonArmed);
-  EXPECT_FALSE(f.PilgrimHop);
+  EXPECT_EQ(f.show().Scene, 1);
+  EXPECT_EQ(f.show().Scene4Step, 1);
+  EXPECT_EQ(f.show().Scene5Step, 1);
+  EXPECT_TRUE(f.show().ShowBackdrop && f.show().ShowCowScene && f.show().CowPlaying && f.show().GunShown &&
+              f.show().CannonArmed);
+  EXPECT_FALSE(f.show().PilgrimHop);
   EXPECT_THAT(platform.calls, ElementsAre("HidePointer"));
   EXPECT_EQ(display.calls().front(), "OpenDisplay(800,600,16,\"\")");
 }
@@ -40,13 +41,13 @@ TEST_F(FormTest, MarkerWithoutKeysReadsEveryKeyAsOne) {
   SeedStore({});
   Form1& f = Load();
   EXPECT_TRUE(store.Saves().empty());
-  EXPECT_EQ(f.MouseSens, 1);
-  EXPECT_EQ(f.TunePC, 1);
-  EXPECT_EQ(f.Clock, 1);
-  EXPECT_EQ(f.ShowMessage, 1);
-  EXPECT_EQ(f.Message, "1");
+  EXPECT_EQ(f.show().settings.MouseSens, 1);
+  EXPECT_EQ(f.show().settings.TunePC, 1);
+  EXPECT_EQ(f.show().settings.Clock, 1);
+  EXPECT_EQ(f.show().settings.ShowMessage, 1);
+  EXPECT_EQ(f.show().settings.Message, "1");
   // RunMonitor and TuneScrSvr read with an empty default: both notices pending.
-  EXPECT_FALSE(f.TuneNoticeDone);
+  EXPECT_FALSE(f.show().TuneNoticeDone);
 }
 
 struct CatalogueCase {
@@ -69,12 +70,12 @@ TEST_P(CatalogueTest, BuildsEveryRowWithItsLoads) {
   EXPECT_EQ(opaque, 17 - (75 - GetParam().sprites));
   // Every built holder got its own id; skipped notices hold none.
   std::set<int32_t> ids;
-  for (const CatalogueRow& row : SpriteCatalogue()) ids.insert(f.*row.holder);
+  for (const CatalogueRow& row : SpriteCatalogue()) ids.insert(f.show().sprites.*row.holder);
   ids.erase(0);
   EXPECT_EQ(static_cast<int>(ids.size()), GetParam().sprites);
   if (GetParam().sprites == 73) {
-    EXPECT_EQ(f.hMonitorNotice, 0);
-    EXPECT_EQ(f.hTuneNotice, 0);
+    EXPECT_EQ(f.show().sprites.hMonitorNotice, 0);
+    EXPECT_EQ(f.show().sprites.hTuneNotice, 0);
   }
 }
 
@@ -119,36 +120,40 @@ TEST(SpriteCatalogueTable, HoldsTheDistinctFilesAndFrameRuns) {
 
 TEST_F(FormTest, PathsAreFolderAndNameFoundWithoutRegardToCase) {
   Form1& f = Load();
-  EXPECT_EQ(f.InstallFolder, Folder());
-  auto loads = display.CallsStartingWith("LoadSpriteFrame(" + std::to_string(f.hBackground) + ",");
+  EXPECT_EQ(f.InstallFolder(), Folder());
+  auto loads = display.CallsStartingWith("LoadSpriteFrame(" + std::to_string(f.show().sprites.hBackground) + ",");
   ASSERT_EQ(loads.size(), 1u);
-  EXPECT_EQ(loads[0], "LoadSpriteFrame(" + std::to_string(f.hBackground) + ",1," + Folder() + "bg.BMP,-2)");
+  EXPECT_EQ(loads[0],
+            "LoadSpriteFrame(" + std::to_string(f.show().sprites.hBackground) + ",1," + Folder() + "bg.BMP,-2)");
   // pilgrimC in hPilgrimA's frame 3 and in hPilgrimC is the one file on disk.
-  EXPECT_EQ(display.CountCalls("LoadSpriteFrame(" + std::to_string(f.hPilgrimC) + ",1," + Folder() + "pilgrimc.bmp"),
+  EXPECT_EQ(display.CountCalls("LoadSpriteFrame(" + std::to_string(f.show().sprites.hPilgrimC) + ",1," + Folder() +
+                               "pilgrimc.bmp"),
             1);
-  EXPECT_EQ(display.CountCalls("LoadSpriteFrame(" + std::to_string(f.hPilgrimA) + ",3," + Folder() + "pilgrimc.bmp"),
+  EXPECT_EQ(display.CountCalls("LoadSpriteFrame(" + std::to_string(f.show().sprites.hPilgrimA) + ",3," + Folder() +
+                               "pilgrimc.bmp"),
             1);
   // A file that is not there keeps its catalogue name.
-  EXPECT_EQ(display.CountCalls("LoadSpriteFrame(" + std::to_string(f.hShack) + ",1," + Folder() + "Shack2.bmp,-1)"),
+  EXPECT_EQ(display.CountCalls("LoadSpriteFrame(" + std::to_string(f.show().sprites.hShack) + ",1," + Folder() +
+                               "Shack2.bmp,-1)"),
             1);
-  EXPECT_EQ(audio.PathOf(f.sndGun), Folder() + "Gun.WAV");
-  EXPECT_EQ(audio.PathOf(f.sndTurkey), Folder() + "Turkey2.wav");
+  EXPECT_EQ(audio.PathOf(f.show().sounds.sndGun), Folder() + "Gun.WAV");
+  EXPECT_EQ(audio.PathOf(f.show().sounds.sndTurkey), Folder() + "Turkey2.wav");
 }
 
 TEST_F(FormTest, SpritesStartAtTheirPlacesAndFrameOne) {
   Form1& f = Load();
   SpriteTable& s = display.sprites();
-  EXPECT_EQ(s.X(f.hVertBarR), 800);
-  EXPECT_EQ(s.Y(f.hHorizBarB), 600);
-  EXPECT_EQ(s.X(f.hGun), 550);
-  EXPECT_EQ(s.Y(f.hGun), 525);
-  EXPECT_EQ(s.X(f.hT3_27), 320);
-  EXPECT_EQ(s.Y(f.hT3_27), 194);
-  EXPECT_EQ(s.Find(f.hT1_07)->periodMs, 100);
-  EXPECT_EQ(s.Find(f.hT2_13)->periodMs, 900);
-  EXPECT_EQ(s.Find(f.hBackground)->periodMs, 0);
+  EXPECT_EQ(s.X(f.show().sprites.hVertBarR), 800);
+  EXPECT_EQ(s.Y(f.show().sprites.hHorizBarB), 600);
+  EXPECT_EQ(s.X(f.show().sprites.hGun), 550);
+  EXPECT_EQ(s.Y(f.show().sprites.hGun), 525);
+  EXPECT_EQ(s.X(f.show().sprites.hT3_27), 320);
+  EXPECT_EQ(s.Y(f.show().sprites.hT3_27), 194);
+  EXPECT_EQ(s.Find(f.show().sprites.hT1_07)->periodMs, 100);
+  EXPECT_EQ(s.Find(f.show().sprites.hT2_13)->periodMs, 900);
+  EXPECT_EQ(s.Find(f.show().sprites.hBackground)->periodMs, 0);
   // Animated rows: frame, then period, then y, then x.
-  std::string id = std::to_string(f.hCow3);
+  std::string id = std::to_string(f.show().sprites.hCow3);
   std::vector<std::string> cow;
   for (const std::string& c : display.calls())
     if (c.find("(" + id + ",") != std::string::npos && !c.starts_with("LoadSpriteFrame")) cow.push_back(c);
@@ -205,8 +210,8 @@ TEST_F(FormTest, SilentBankCuesCarryIdZero) {
   for (const char* k : {"SoundTurkey", "SoundGuns", "SoundCow"}) store.Save(kAppName, "Sound", k, "0");
   Form1& f = Load();
   EXPECT_EQ(audio.CountCalls("SetSoundVolume"), 0);
-  EXPECT_EQ(f.sndTurkey, 0);
-  EXPECT_EQ(f.sndPlop, 0);
+  EXPECT_EQ(f.show().sounds.sndTurkey, 0);
+  EXPECT_EQ(f.show().sounds.sndPlop, 0);
 }
 
 TEST_F(FormTest, DisplayThatDoesNotOpenShowsTheBoxAndEndsWithFailure) {

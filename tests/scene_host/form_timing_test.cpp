@@ -1,5 +1,6 @@
 // The pacing gate, the timers and their counters, the notice countdown and
 // the reset of the show.
+#include "scene/scenes.h"
 #include "scene_host/form_fixture.h"
 
 namespace gs::testing {
@@ -39,8 +40,8 @@ TEST_P(PacingTest, ComposesEveryTunePCthEventAndPresentsEveryEvent) {
   for (int i = 0; i < 14; ++i) f.TegoDDrw1_Frame();
   EXPECT_EQ(display.framesPresented(), 14);
   EXPECT_EQ(SceneFrames(display, 14), GetParam().sceneFrames);
-  EXPECT_GE(f.PaceCount, 0);
-  EXPECT_LE(f.PaceCount, 20);
+  EXPECT_GE(f.show().PaceCount, 0);
+  EXPECT_LE(f.show().PaceCount, 20);
 }
 
 INSTANTIATE_TEST_SUITE_P(TunePC, PacingTest,
@@ -54,15 +55,15 @@ TEST_F(FormTest, BackdropIsDrawnInOrderOnlyWhileShown) {
   SeedStore({{"TunePC", "0"}, {"RunMonitor", "True"}, {"TuneScrSvr", "True"}, {"Clock", "0"}, {"ShowMessage", "0"}});
   Form1& f = Load();
   display.ClearCalls();
-  f.Scene = 0;  // runs no scene
+  f.show().Scene = 0;  // runs no scene
   f.TegoDDrw1_Frame();
   EXPECT_THAT(display.calls(),
               ::testing::ElementsAre("ClearFrame(" + std::to_string(kGreen) + ")",
-                                     "DrawSprite(" + std::to_string(f.hBackground) + ")",
-                                     "DrawSprite(" + std::to_string(f.hInside) + ")",
-                                     "DrawSprite(" + std::to_string(f.hShack) + ")", "PresentFrame()"));
+                                     "DrawSprite(" + std::to_string(f.show().sprites.hBackground) + ")",
+                                     "DrawSprite(" + std::to_string(f.show().sprites.hInside) + ")",
+                                     "DrawSprite(" + std::to_string(f.show().sprites.hShack) + ")", "PresentFrame()"));
   display.ClearCalls();
-  f.ShowBackdrop = false;
+  f.show().ShowBackdrop = false;
   f.TegoDDrw1_Frame();
   EXPECT_THAT(display.calls(), ::testing::ElementsAre("PresentFrame()"));
 }
@@ -70,35 +71,35 @@ TEST_F(FormTest, BackdropIsDrawnInOrderOnlyWhileShown) {
 TEST_F(FormTest, TimersAdvanceTheCountersAndTheClock) {
   SeedStore({{"RunMonitor", "True"}, {"TuneScrSvr", "True"}});
   Form1& f = Load();
-  EXPECT_EQ(f.ClockTime, 0);  // midnight until the first tick
+  EXPECT_EQ(f.show().ClockTime, 0);  // midnight until the first tick
   RunFor(0.999);
-  EXPECT_EQ(f.Scene1Ticks, 0);
-  EXPECT_EQ(f.HoleTicks, 1);
+  EXPECT_EQ(f.show().Scene1Ticks, 0);
+  EXPECT_EQ(f.show().HoleTicks, 1);
   RunFor(2.001);
-  EXPECT_EQ(f.Scene1Ticks, 3);
-  EXPECT_EQ(f.StepTicks, 3);
-  EXPECT_EQ(f.Scene2Ticks, 3);
-  EXPECT_EQ(f.Scene3Ticks, 3);
-  EXPECT_EQ(f.HoleTicks, 6);
-  EXPECT_DOUBLE_EQ(f.ClockTime, 12 * 3600.0 + 3);
+  EXPECT_EQ(f.show().Scene1Ticks, 3);
+  EXPECT_EQ(f.show().StepTicks, 3);
+  EXPECT_EQ(f.show().Scene2Ticks, 3);
+  EXPECT_EQ(f.show().Scene3Ticks, 3);
+  EXPECT_EQ(f.show().HoleTicks, 6);
+  EXPECT_DOUBLE_EQ(f.show().ClockTime, 12 * 3600.0 + 3);
 }
 
 TEST_F(FormTest, CountersStopAtTheTopOfTheirRange) {
   SeedStore({{"RunMonitor", "True"}, {"TuneScrSvr", "True"}});
   Form1& f = Load();
-  f.Scene1Ticks = f.StepTicks = f.Scene2Ticks = f.Scene3Ticks = f.HoleTicks = 32766;
-  f.TunePC = 21;
-  f.PaceCount = 32767;
+  f.show().Scene1Ticks = f.show().StepTicks = f.show().Scene2Ticks = f.show().Scene3Ticks = f.show().HoleTicks = 32766;
+  f.show().settings.TunePC = 21;
+  f.show().PaceCount = 32767;
   f.Timer1_Timer();
   f.Timer1_Timer();
   f.Timer2_Timer();
   f.Timer2_Timer();
-  EXPECT_EQ(f.Scene1Ticks, 32767);
-  EXPECT_EQ(f.StepTicks, 32767);
-  EXPECT_EQ(f.Scene3Ticks, 32767);
-  EXPECT_EQ(f.HoleTicks, 32767);
+  EXPECT_EQ(f.show().Scene1Ticks, 32767);
+  EXPECT_EQ(f.show().StepTicks, 32767);
+  EXPECT_EQ(f.show().Scene3Ticks, 32767);
+  EXPECT_EQ(f.show().HoleTicks, 32767);
   f.TegoDDrw1_Frame();
-  EXPECT_EQ(f.PaceCount, 0);
+  EXPECT_EQ(f.show().PaceCount, 0);
 }
 
 struct NoticeCase {
@@ -117,13 +118,13 @@ TEST_P(NoticeTest, CountsDownAndRecordsEachNoticeOnce) {
   const NoticeCase& c = GetParam();
   SeedStore({{"RunMonitor", c.runMonitor}, {"TuneScrSvr", c.tuneScrSvr}});
   Form1& f = Load();
-  EXPECT_EQ(f.NoticeSecondsLeft, 0);
+  EXPECT_EQ(f.show().NoticeSecondsLeft, 0);
   std::vector<int> left;
   int tuneAt = 0, monitorAt = 0;
   for (int second = 1; second <= 70; ++second) {
     RunFor(1.0);
     if (second == 1 || second == 29 || second == 30 || second == 31 || second == 59 || second == 60)
-      left.push_back(f.NoticeSecondsLeft);
+      left.push_back(f.show().NoticeSecondsLeft);
     for (const auto& s : store.Saves()) {
       if (s.key == "TuneScrSvr" && !tuneAt) tuneAt = second;
       if (s.key == "RunMonitor" && !monitorAt) monitorAt = second;
@@ -148,52 +149,56 @@ INSTANTIATE_TEST_SUITE_P(StoredState, NoticeTest,
 TEST_F(FormTest, NoticeTimerSwitchesItselfOffAfterTick501) {
   Form1& f = Load();
   RunFor(500.5);
-  EXPECT_EQ(f.NoticeTicks, 500);
+  EXPECT_EQ(f.show().NoticeTicks, 500);
   EXPECT_TRUE(f.Timer3Enabled());
   RunFor(1.0);
-  EXPECT_EQ(f.NoticeTicks, 0);
+  EXPECT_EQ(f.show().NoticeTicks, 0);
   EXPECT_FALSE(f.Timer3Enabled());
   RunFor(10.0);
-  EXPECT_EQ(f.NoticeTicks, 0);
-  EXPECT_TRUE(f.TuneNoticeDone && f.MonitorNoticeDone);
+  EXPECT_EQ(f.show().NoticeTicks, 0);
+  EXPECT_TRUE(f.show().TuneNoticeDone && f.show().MonitorNoticeDone);
 }
 
 TEST_F(FormTest, ResetVarRestoresTheShowButLeavesBarsGunAndPace) {
   Form1& f = Load();
   SpriteTable& s = display.sprites();
-  for (int32_t id : {f.hTC01, f.hCow3, f.hSmoke, f.hPT18, f.hGun}) s.SetFrame(id, 2);
-  s.SetX(f.hPilgrimA, 5);
-  s.SetY(f.hPilgrimA, 5);
-  s.SetX(f.hTC01, 100);
-  s.SetX(f.hCow1, 1);
-  s.SetY(f.hPilgrim23, 1);
-  s.SetX(f.hGun, 380);
-  s.SetX(f.hVertBarL, 401);
-  f.Scene = 8;
-  f.Scene4Step = 13;
-  f.StepTicks = f.Scene1Ticks = f.HoleTicks = 9;
-  f.ShowBackdrop = f.CowPlaying = false;
-  f.PilgrimHop = true;
-  f.PaceCount = 4;
+  for (int32_t id : {f.show().sprites.hTC01, f.show().sprites.hCow3, f.show().sprites.hSmoke, f.show().sprites.hPT18,
+                     f.show().sprites.hGun})
+    s.SetFrame(id, 2);
+  s.SetX(f.show().sprites.hPilgrimA, 5);
+  s.SetY(f.show().sprites.hPilgrimA, 5);
+  s.SetX(f.show().sprites.hTC01, 100);
+  s.SetX(f.show().sprites.hCow1, 1);
+  s.SetY(f.show().sprites.hPilgrim23, 1);
+  s.SetX(f.show().sprites.hGun, 380);
+  s.SetX(f.show().sprites.hVertBarL, 401);
+  f.show().Scene = 8;
+  f.show().Scene4Step = 13;
+  f.show().StepTicks = f.show().Scene1Ticks = f.show().HoleTicks = 9;
+  f.show().ShowBackdrop = f.show().CowPlaying = false;
+  f.show().PilgrimHop = true;
+  f.show().PaceCount = 4;
   display.ClearCalls();
-  f.ResetVar();
+  ResetVar(f.show());
   EXPECT_EQ(display.CountCalls("SetSpriteFrame"), 44);
-  EXPECT_EQ(display.calls().front(), "SetSpriteFrame(" + std::to_string(f.hTC01) + ",1)");
-  for (int32_t id : {f.hTC01, f.hCow3, f.hSmoke, f.hPT18, f.hGun}) EXPECT_EQ(s.Frame(id), 1);
-  EXPECT_EQ(s.X(f.hPilgrimA), 330);
-  EXPECT_EQ(s.Y(f.hPilgrimA), 600);
-  EXPECT_EQ(s.X(f.hTC01), 800);
-  EXPECT_EQ(s.X(f.hCow1), 610);
-  EXPECT_EQ(s.Y(f.hPilgrim23), 178);
+  EXPECT_EQ(display.calls().front(), "SetSpriteFrame(" + std::to_string(f.show().sprites.hTC01) + ",1)");
+  for (int32_t id : {f.show().sprites.hTC01, f.show().sprites.hCow3, f.show().sprites.hSmoke, f.show().sprites.hPT18,
+                     f.show().sprites.hGun})
+    EXPECT_EQ(s.Frame(id), 1);
+  EXPECT_EQ(s.X(f.show().sprites.hPilgrimA), 330);
+  EXPECT_EQ(s.Y(f.show().sprites.hPilgrimA), 600);
+  EXPECT_EQ(s.X(f.show().sprites.hTC01), 800);
+  EXPECT_EQ(s.X(f.show().sprites.hCow1), 610);
+  EXPECT_EQ(s.Y(f.show().sprites.hPilgrim23), 178);
   EXPECT_EQ(display.CountCalls("SetSpriteY"), 7);
-  EXPECT_EQ(s.X(f.hGun), 380);
-  EXPECT_EQ(s.X(f.hVertBarL), 401);
-  EXPECT_EQ(f.PaceCount, 4);
-  EXPECT_EQ(f.Scene, 1);
-  EXPECT_EQ(f.Scene4Step, 1);
-  EXPECT_EQ(f.StepTicks + f.Scene1Ticks + f.HoleTicks, 0);
-  EXPECT_TRUE(f.ShowBackdrop && f.CowPlaying);
-  EXPECT_FALSE(f.PilgrimHop);
+  EXPECT_EQ(s.X(f.show().sprites.hGun), 380);
+  EXPECT_EQ(s.X(f.show().sprites.hVertBarL), 401);
+  EXPECT_EQ(f.show().PaceCount, 4);
+  EXPECT_EQ(f.show().Scene, 1);
+  EXPECT_EQ(f.show().Scene4Step, 1);
+  EXPECT_EQ(f.show().StepTicks + f.show().Scene1Ticks + f.show().HoleTicks, 0);
+  EXPECT_TRUE(f.show().ShowBackdrop && f.show().CowPlaying);
+  EXPECT_FALSE(f.show().PilgrimHop);
 }
 
 }  // namespace
