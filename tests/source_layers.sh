@@ -4,17 +4,15 @@
 # own folder and the folders below it, never one beside or above it.
 # usage: source_layers.sh SOURCE_DIR
 set -euo pipefail
-src=${1:?usage: $0 SOURCE_DIR}/src
-declare -A rank=([platform]=0 [display]=1 [sound]=1 [settings]=1 [scene]=2 [scene_host]=3 [startup]=4)
-bad=0
-for dir in "${!rank[@]}"; do
-  while IFS=: read -r file line text; do
-    used=$(sed -E 's/^#include "([a-z_]+)\/.*/\1/' <<<"$text")
-    [ -n "${rank[$used]+x}" ] || continue
-    if [ "$used" != "$dir" ] && [ "${rank[$used]}" -ge "${rank[$dir]}" ]; then
-      echo "${file#"$src"/}:$line: $dir may not include $used/" >&2
-      bad=1
-    fi
-  done < <(grep -rnE '^#include "[a-z_]+/' "$src/$dir" || true)
-done
-exit $bad
+cd "${1:?usage: $0 SOURCE_DIR}/src"
+grep -rnE '^#include "[a-z_]+/' platform display sound settings scene scene_host startup | awk -F: '
+  BEGIN { rank["platform"] = 0; rank["display"] = 1; rank["sound"] = 1; rank["settings"] = 1
+          rank["scene"] = 2; rank["scene_host"] = 3; rank["startup"] = 4 }
+  {
+    split($1, path, "/"); dir = path[1]
+    used = $3; sub(/^#include "/, "", used); sub(/\/.*/, "", used)
+    if (used in rank && used != dir && rank[used] >= rank[dir]) {
+      printf "%s:%s: %s may not include %s/\n", $1, $2, dir, used > "/dev/stderr"; bad = 1
+    }
+  }
+  END { exit bad }'

@@ -38,7 +38,7 @@ bool IsPreviewPane(const HostGeometry& g) {
   return 2 * g.width < g.screenWidth && 2 * g.height < g.screenHeight;
 }
 
-std::string VersionText() { return "gobbleshot1 2.99\n"; }
+std::string VersionText() { return "gobbleshot1 " GS_VERSION "\n"; }
 
 std::string UsageText() {
   return "Usage: gobbleshot1 [/s | /p WINDOW | /c | /a]\n"
