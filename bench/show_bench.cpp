@@ -33,7 +33,8 @@ void BM_WholeShow(benchmark::State& state) {
     store.Save("Gobbleshot1", "System", "TuneScrSvr", "True");
     store.Save("Gobbleshot1", "System", "RunMonitor", "True");
     SimClock clock;
-    HeadlessShow show(clock, store, "show_bench", GS_DATA_DIR "/");
+    HeadlessShow headless(clock, store, "show_bench", GS_DATA_DIR "/");
+    ShowRig<SdlDisplay>& show = headless.show;
     show.form.Form_Load();
     state.ResumeTiming();
     show.loop.RunUntil(clock, kShowUs);

@@ -10,8 +10,7 @@
 
 #include "display/sdl/sdl_display.h"
 #include "platform/clock.h"
-#include "platform/event_loop.h"
-#include "scene_host/form1.h"
+#include "scene_host/show_rig.h"
 #include "settings/saver_settings_store.h"
 #include "sound/sdl/sdl_audio.h"
 #include "startup/command_line.h"
@@ -49,27 +48,27 @@ int RunSaver(const CommandLine& cl, int argc, char** argv) {
   if (!preview) sound = std::make_unique<SoundOwnerLock>(runtime + "gobbleshot1.sound", target.window ? 300 : 0);
 
   SystemClock clock;
-  EventLoop loop(clock);
   SaverSettingsStore store(DefaultSettingsPath());
   DesktopPlatform platform(runtime, target.window == 0);
-  Form1* formPtr = nullptr;
+  std::unique_ptr<Audio> audio;
+  if (sound && sound->Owned()) audio = std::make_unique<SdlAudio>();
+  else audio = std::make_unique<SilentAudio>();
+  ShowRig<SdlDisplay>* running = nullptr;
   SdlDisplay::Options options;
   options.hostWindow = target.window;
   options.onQuit = [&] {
     if (sound) sound->Release();
-    if (formPtr && !formPtr->Closed()) formPtr->ExitSaver();
-    loop.Quit(0);
+    if (!running) return;
+    if (!running->form.Closed()) running->form.ExitSaver();
+    running->loop.Quit(0);
   };
-  SdlDisplay display(loop.clock(), options);
-  std::unique_ptr<Audio> audio;
-  if (sound && sound->Owned()) audio = std::make_unique<SdlAudio>();
-  else audio = std::make_unique<SilentAudio>();
-  Form1 form(display, *audio, store, loop, platform, InstallFolderOfExecutable());
-  formPtr = &form;
+  ShowRig<SdlDisplay> show(clock, *audio, store, platform, InstallFolderOfExecutable(), std::move(options));
+  running = &show;
+  Form1& form = show.form;
   form.Form_Load();
   if (form.Closed()) return form.ExitStatus();
   platform.SetSaverRunning(true);
-  loop.Run();
+  show.loop.Run();
   if (sound) sound->Release();
   if (!form.Closed()) form.ExitSaver();
   return form.ExitStatus();

@@ -86,7 +86,8 @@ int Main(int argc, char** argv) {
   IniSettingsStore real(DefaultSettingsPath());
   OverlaySettingsStore overlay(real);
   LoggingStore store(overlay, clock, timeline);
-  HeadlessShow show(clock, store, "gobbleshot1-render", InstallFolderOfExecutable());
+  HeadlessShow headless(clock, store, "gobbleshot1-render", InstallFolderOfExecutable());
+  ShowRig<SdlDisplay>& show = headless.show;
   Form1& form = show.form;
   form.Form_Load();
   if (form.Closed()) return 1;

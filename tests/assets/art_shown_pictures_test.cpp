@@ -38,15 +38,11 @@ class PictureTracingDisplay : public RecordingDisplay {
   std::set<std::string> drawn;
 };
 
-class ShownPictures : public testing::FormTest {
- protected:
-  PictureTracingDisplay tracing{clock};
-};
+using ShownPictures = testing::FormTestOn<PictureTracingDisplay>;
 
 TEST_F(ShownPictures, EveryStoryBeatIsDrawnInTwoShows) {
-  Form1 form(tracing, audio, store, loop, platform, Folder());
-  form.Form_Load();
-  loop.RunUntil(clock, static_cast<int64_t>(2 * 215 * 1e6));
+  Load();
+  RunFor(2 * 215);
 
   // Frames the scripts step past without drawing: each holds nothing that
   // the pictures shown around it do not already tell.
@@ -70,7 +66,7 @@ TEST_F(ShownPictures, EveryStoryBeatIsDrawnInTwoShows) {
     for (const CatalogueFrame& f : ExpandFrames(row)) {
       std::string file = f.file;
       for (char& c : file) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-      if (file.empty() || tracing.drawn.count(file) || mayStayUnseen.count(file)) continue;
+      if (file.empty() || display.drawn.count(file) || mayStayUnseen.count(file)) continue;
       ADD_FAILURE() << file << " is never on screen";
       ++pictures;
     }

@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "scene_host/form_fixture.h"
+#include "scene_host/show_rig.h"
 #include "settings/memory_settings_store.h"
 
 namespace gs::testing {
@@ -48,8 +49,11 @@ SceneFrame::State StateOf(const Show& f) {
 // Notes what each Frame event draws and cues, frame by frame.
 class Tracer : public DisplayEvents {
  public:
-  Tracer(ShowRun& run, RecordingDisplay& display, const Clock& clock) : run_(run), display_(display), clock_(clock) {}
-  void SetForm(Form1* form) { form_ = form; }
+  Tracer(ShowRun& run, const Clock& clock) : run_(run), clock_(clock) {}
+  void Watch(Form1& form, RecordingDisplay& display) {
+    form_ = &form;
+    display_ = &display;
+  }
   SceneFrame* current() { return current_; }
   int showsEnded() const { return resets_; }
 
@@ -73,7 +77,7 @@ class Tracer : public DisplayEvents {
     current_ = nullptr;
     r.after = StateOf(form_->show());
     if (r.before.scene == 8 && r.after.scene == 1) ++resets_;
-    SpriteTable& t = display_.sprites();
+    SpriteTable& t = display_->sprites();
     const int32_t n = form_->show().sprites.hCow3 + 8;  // above every id the catalogue hands out
     r.frameAfter.resize(static_cast<size_t>(n));
     r.xAfter.resize(static_cast<size_t>(n));
@@ -92,7 +96,7 @@ class Tracer : public DisplayEvents {
 
  private:
   ShowRun& run_;
-  RecordingDisplay& display_;
+  RecordingDisplay* display_ = nullptr;
   const Clock& clock_;
   Form1* form_ = nullptr;
   SceneFrame* current_ = nullptr;
@@ -103,9 +107,7 @@ class Tracer : public DisplayEvents {
 // noted in the frame record instead of the call log, which would grow long.
 class TracingDisplay : public RecordingDisplay {
  public:
-  TracingDisplay(const Clock& clock, ShowRun& run) : RecordingDisplay(clock), tracer(run, *this, clock) {
-    logQueries = false;
-  }
+  TracingDisplay(const Clock& clock, Tracer& tracer) : RecordingDisplay(clock), tracer(tracer) { logQueries = false; }
   void Attach(EventLoop& loop, DisplayEvents&) override { RecordingDisplay::Attach(loop, tracer); }
   void DrawSprite(int32_t id) override {
     if (SceneFrame* r = tracer.current()) r->draws.push_back({id, sprites().Frame(id), sprites().X(id), sprites().Y(id)});
@@ -114,7 +116,7 @@ class TracingDisplay : public RecordingDisplay {
     if (SceneFrame* r = tracer.current()) r->clears.push_back(colour);
   }
   void PresentFrame() override {}
-  Tracer tracer;
+  Tracer& tracer;
 };
 
 class TracingAudio : public RecordingAudio {
@@ -132,13 +134,14 @@ class TracingAudio : public RecordingAudio {
 }  // namespace
 
 struct ShowRun::Parts {
-  explicit Parts(ShowRun& run) : loop(clock), display(clock, run), audio(display.tracer) {}
+  explicit Parts(ShowRun& run) : tracer(run, clock), audio(tracer) { tracer.Watch(show.form, show.display); }
   SimClock clock;
-  EventLoop loop;
-  TracingDisplay display;
+  Tracer tracer;
   TracingAudio audio;
   MemorySettingsStore store;
   RecordingPlatform platform;
+  // No file needs to exist: the doubles load nothing.
+  ShowRig<TracingDisplay> show{clock, audio, store, platform, "/nonexistent/", tracer};
 };
 
 double ShowRun::SceneFramesPerSecond() const {
@@ -158,17 +161,14 @@ std::unique_ptr<ShowRun> MakeRun(int tunePC, int shows) {
     p.store.Save(kAppName, "System", key, value);
   p.store.Save(kAppName, "System", "TunePC", std::to_string(tunePC));
   for (const char* group : {"SoundTurkey", "SoundGuns", "SoundCow"}) p.store.Save(kAppName, "Sound", group, "1");
-  // No file needs to exist: the doubles load nothing.
-  run->form = std::make_unique<Form1>(p.display, p.audio, p.store, p.loop, p.platform, "/nonexistent/");
-  p.display.tracer.SetForm(run->form.get());
-  run->form->Form_Load();
-  static_cast<SpriteHolders&>(run->ids) = run->form->show().sprites;
-  static_cast<SoundSlots&>(run->ids) = run->form->show().sounds;
+  p.show.form.Form_Load();
+  static_cast<SpriteHolders&>(run->ids) = p.show.form.show().sprites;
+  static_cast<SoundSlots&>(run->ids) = p.show.form.show().sounds;
   // The shows, then a few seconds of the next one; bounded in case a show never ends.
   const int64_t limitUs = 1500LL * 1000000;
-  while (p.display.tracer.showsEnded() < shows && p.clock.MonotonicUs() < limitUs)
-    p.loop.RunUntil(p.clock, p.clock.MonotonicUs() + 1000000);
-  p.loop.RunUntil(p.clock, p.clock.MonotonicUs() + 5000000);
+  while (p.tracer.showsEnded() < shows && p.clock.MonotonicUs() < limitUs)
+    p.show.loop.RunUntil(p.clock, p.clock.MonotonicUs() + 1000000);
+  p.show.loop.RunUntil(p.clock, p.clock.MonotonicUs() + 5000000);
   return run;
 }
 

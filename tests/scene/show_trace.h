@@ -47,8 +47,7 @@ struct ShowRun {
   int drawsOffSceneFrames = 0;     // sprites drawn on them
   int64_t frameEvents = 0;
   struct Parts;
-  std::shared_ptr<Parts> parts;    // the doubles the form was built on; outlive it
-  std::unique_ptr<Form1> form;     // stopped
+  std::shared_ptr<Parts> parts;    // the stopped show and the doubles it ran on
   ShowIds ids;
 
   // Scene frames per second at this pace.

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,7 @@
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "scene_host/form1.h"
+#include "scene_host/show_rig.h"
 #include "settings/memory_settings_store.h"
 
 namespace gs::testing {
@@ -34,32 +34,25 @@ class RecordingPlatform : public FormPlatform {
   std::string boxTitle, boxText;
 };
 
-// A scene window on the recording doubles in simulated time, with a data
-// folder holding a few files whose names differ in case from the catalogue.
-class FormTest : public ::testing::Test {
+// A scene window on a recording display (DisplayT) and the other doubles in
+// simulated time, not yet loaded, with a data folder holding a few files
+// whose names differ in case from the catalogue.
+template <class DisplayT>
+class FormTestOn : public ::testing::Test {
  protected:
-  explicit FormTest(double startTimeOfDay = 12 * 3600.0) : clock(startTimeOfDay), loop(clock), display(clock) {
-    folder = std::filesystem::temp_directory_path() /
-             ("gs_form_" + std::to_string(::getpid()) + "_" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder);
-    for (const char* name : {"bg.BMP", "pilgrimc.bmp", "Gun.WAV"}) std::ofstream(folder / name) << "x";
+  explicit FormTestOn(double startTimeOfDay = 12 * 3600.0)
+      : clock(startTimeOfDay), folder(MakeFolder()), show(clock, audio, store, platform, Folder()) {
     display.logQueries = false;
   }
-  ~FormTest() override {
-    form.reset();
+  ~FormTestOn() override {
     std::error_code ec;
     std::filesystem::remove_all(folder, ec);
   }
 
   std::string Folder() const { return folder.string() + "/"; }
-  Form1& MakeForm() {
-    form = std::make_unique<Form1>(display, audio, store, loop, platform, Folder());
-    return *form;
-  }
   Form1& Load() {
-    MakeForm().Form_Load();
-    return *form;
+    show.form.Form_Load();
+    return show.form;
   }
   // Stores the settings of a user who has been through the first run.
   void SeedStore(std::initializer_list<std::pair<const char*, const char*>> systemValues) {
@@ -70,13 +63,24 @@ class FormTest : public ::testing::Test {
   void RunFor(double seconds) { loop.RunUntil(clock, clock.MonotonicUs() + static_cast<int64_t>(seconds * 1e6)); }
 
   SimClock clock;
-  EventLoop loop;
-  RecordingDisplay display;
   RecordingAudio audio;
   MemorySettingsStore store;
   RecordingPlatform platform;
   std::filesystem::path folder;
-  std::unique_ptr<Form1> form;
+  ShowRig<DisplayT> show;
+  EventLoop& loop = show.loop;
+  DisplayT& display = show.display;
+
+ private:
+  static std::filesystem::path MakeFolder() {
+    auto dir = std::filesystem::temp_directory_path() /
+               ("gs_form_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir);
+    for (const char* name : {"bg.BMP", "pilgrimc.bmp", "Gun.WAV"}) std::ofstream(dir / name) << "x";
+    return dir;
+  }
 };
+using FormTest = FormTestOn<RecordingDisplay>;
 
 }  // namespace gs::testing

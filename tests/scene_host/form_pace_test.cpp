@@ -2,6 +2,7 @@
 // late quiet frames, and the whole show at every setting of TunePC.
 #include "doubles/sleeping_source.h"
 #include "scene_host/form_fixture.h"
+#include "scene_host/show_rig.h"
 
 namespace gs::testing {
 namespace {
@@ -60,22 +61,19 @@ TEST_F(FormTest, OnlyFramesThatDrawNothingNewMayWait) {
 struct Rig {
   Rig(const std::string& folder, std::initializer_list<std::pair<const char*, std::string>> system,
       double startTimeOfDay)
-      : clock(startTimeOfDay) {
+      : clock(startTimeOfDay), show(clock, audio, store, platform, folder) {
     store.Save(kAppName, "Startup", "SetReg", "2");
     for (const auto& [key, value] : system) store.Save(kAppName, "System", key, value);
     store.ClearSaves();
-    display.logQueries = false;
-    form = std::make_unique<Form1>(display, audio, store, loop, platform, folder);
-    form->Form_Load();
+    show.display.logQueries = false;
+    show.form.Form_Load();
   }
   SimClock clock;
-  EventLoop loop{clock};
-  RecordingDisplay display{loop.clock()};
   RecordingAudio audio;
   MemorySettingsStore store;
   RecordingPlatform platform;
   SleepingSource source{clock};
-  std::unique_ptr<Form1> form;
+  ShowRig<RecordingDisplay> show;
 };
 
 // The show as a first-time user with the clock on sees it, for 35 s, in
@@ -90,21 +88,21 @@ TEST_F(FormTest, QuietFramesRunLateWithTheSameResultAndFewWakeUps) {
                                          {"TunePC", "6"}, {"Clock", "1"}, {"FontSize", "24"},
                                          {"ShowMessage", "0"}, {"TuneScrSvr", "False"}, {"RunMonitor", "False"}},
                                      23 * 3600.0 + 59 * 60.0 + 50);
-    rig->display.logQueries = true;
-    rig->loop.AddTimer(kSeconds * 1000000, [&] { rig->loop.Quit(0); });
+    rig->show.display.logQueries = true;
+    rig->show.loop.AddTimer(kSeconds * 1000000, [&] { rig->show.loop.Quit(0); });
     if (realTime) {
-      rig->loop.AddSource(&rig->source);
-      rig->loop.Run();
+      rig->show.loop.AddSource(&rig->source);
+      rig->show.loop.Run();
     } else {
-      rig->loop.RunUntil(rig->clock, (kSeconds + 1) * 1000000);
+      rig->show.loop.RunUntil(rig->clock, (kSeconds + 1) * 1000000);
     }
     return rig;
   };
   const auto sim = run(false);
   const auto real = run(true);
-  const auto& draws = sim->display.calls();
+  const auto& draws = sim->show.display.calls();
   EXPECT_EQ(std::count(draws.begin(), draws.end(), "PresentFrame()"), kSeconds * 150);
-  EXPECT_TRUE(real->display.calls() == draws);
+  EXPECT_TRUE(real->show.display.calls() == draws);
   EXPECT_EQ(real->audio.calls(), sim->audio.calls());
   EXPECT_EQ(real->store.Saves(), sim->store.Saves());
   EXPECT_EQ(sim->store.Saves().size(), 1u);  // the first notice, at 30 s
@@ -119,14 +117,14 @@ TEST_F(FormTest, EveryTunePCPlaysTheWholeShowAndStartsAgain) {
   for (int tune = 0; tune <= 20; ++tune) {
     Rig rig(Folder(), {{"TunePC", std::to_string(tune)}, {"RunMonitor", "True"}, {"TuneScrSvr", "True"},
                        {"Clock", "0"}, {"ShowMessage", "0"}}, 12 * 3600.0);
-    const Form1& f = *rig.form;
+    const Form1& f = rig.show.form;
     std::vector<int> order{f.show().Scene};
     for (int second = 0; second < 1000 && order.size() < twoShows.size(); ++second) {
       for (int i = 0; i < 150 && order.size() < twoShows.size(); ++i) {
-        rig.loop.RunUntil(rig.clock, rig.clock.MonotonicUs() + 1000000 / 150);
+        rig.show.loop.RunUntil(rig.clock, rig.clock.MonotonicUs() + 1000000 / 150);
         if (f.show().Scene != order.back()) order.push_back(f.show().Scene);
       }
-      rig.display.ClearCalls();
+      rig.show.display.ClearCalls();
       rig.audio.ClearCalls();
     }
     EXPECT_EQ(order, twoShows) << "TunePC " << tune;

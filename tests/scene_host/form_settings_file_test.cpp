@@ -20,11 +20,12 @@ class FormSettingsFileTest : public FormTest {
  protected:
   Form1& LoadFrom(const std::filesystem::path& settings) {
     fileStore = std::make_unique<SaverSettingsStore>(settings.string());
-    form = std::make_unique<Form1>(display, audio, *fileStore, loop, platform, Folder());
-    form->Form_Load();
-    return *form;
+    fileShow = std::make_unique<ShowRig<RecordingDisplay>>(clock, audio, *fileStore, platform, Folder());
+    fileShow->form.Form_Load();
+    return fileShow->form;
   }
   std::unique_ptr<SaverSettingsStore> fileStore;
+  std::unique_ptr<ShowRig<RecordingDisplay>> fileShow;
 };
 
 TEST_F(FormSettingsFileTest, AFileTooLargeToReadGivesTheFirstRunValuesAndIsNotWritten) {
