@@ -1,0 +1,40 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QScrollBar>
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "settings/memory_settings_store.h"
+#include "settings/setup.h"
+
+namespace gs::testing {
+
+using Saved = MemorySettingsStore::SavedValue;
+
+template <typename W = QWidget>
+W* Find(QWidget& dialog, const char* name) {
+  W* widget = dialog.findChild<W*>(name);
+  EXPECT_NE(widget, nullptr) << name;
+  return widget;
+}
+
+QRect ThumbRect(QScrollBar* bar);
+// Presses the thumb and moves it one pixel at a time by dx, then releases.
+void DragThumb(QScrollBar* bar, int dx);
+std::vector<std::string> ValuesSavedTo(const MemorySettingsStore& store, const std::string& key);
+
+// The settings dialog on a store in memory; opened by the test.
+class SetupTest : public ::testing::Test {
+ protected:
+  void Open();
+  void OpenInitialised();
+
+  MemorySettingsStore store;
+  std::unique_ptr<gs::Setup> dialog;
+  std::vector<QString> opened;
+};
+
+}  // namespace gs::testing
