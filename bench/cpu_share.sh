@@ -21,6 +21,7 @@ size=${3:-1920x1080}
 before=${4:-}
 hz=$(getconf CLK_TCK)
 hacks=/usr/libexec/xscreensaver
+. "$top/bench/xvfb.sh"
 
 ticks() {  # utime + stime of a process, in clock ticks
   awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0
@@ -33,20 +34,13 @@ wakeups() {  # voluntary context switches of a process's main thread
 measure() {  # name, command... : prints one row
   local name=$1
   shift
-  local work fifo xpid num pid
+  local work xpid pid
   work=$(mktemp -d)
-  fifo=$work/fifo
-  mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
-  xpid=$!
-  read -r -t 20 num <"$fifo"
-  if [ -z "${num:-}" ]; then
-    echo "cpu_share: Xvfb did not start" >&2
-    return 1
-  fi
+  start_xvfb "${size}x24" "$work" || return 1
+  xpid=$xvfb_pid
   mkdir -p "$work/run" "$work/config/gobbleshot1"
   [ -n "${GS_SETTINGS:-}" ] && cp "$GS_SETTINGS" "$work/config/gobbleshot1/settings.ini"
-  DISPLAY=":$num" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" SDL_AUDIODRIVER=dummy \
+  DISPLAY=$xvfb_display XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" SDL_AUDIODRIVER=dummy \
     "$@" >/dev/null 2>&1 &
   pid=$!
   sleep 1  # start-up is measured elsewhere

@@ -12,26 +12,23 @@ seconds=${2:-20}
 bin=$build/gobbleshot1
 tool=$build/tests/startup/x11_test_tool
 hz=$(getconf CLK_TCK)
+. "$top/bench/xvfb.sh"
 ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0; }
 
 measure() {  # number of host windows: prints one row
-  local n=$1 work fifo xpid num
+  local n=$1 work xpid
   work=$(mktemp -d)
-  fifo=$work/fifo
-  mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 3840x1080x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
-  xpid=$!
-  read -r -t 20 num <"$fifo"
-  [ -n "${num:-}" ] || { echo "host_windows_cpu: Xvfb did not start" >&2; return 1; }
+  start_xvfb 3840x1080x24 "$work" || return 1
+  xpid=$xvfb_pid
   mkdir -m 700 -p "$work/run" "$work/config"
   local hosts=() savers=() i
   for ((i = 0; i < n; i++)); do
-    DISPLAY=":$num" "$tool" window 1920 1080 $((i * 1920)) 0 >"$work/id$i" &
+    DISPLAY=$xvfb_display "$tool" window 1920 1080 $((i * 1920)) 0 >"$work/id$i" &
     hosts+=($!)
   done
   for ((i = 0; i < n; i++)); do
     for _ in $(seq 50); do [ -s "$work/id$i" ] && break; sleep 0.1; done
-    DISPLAY=":$num" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" SDL_AUDIODRIVER=dummy \
+    DISPLAY=$xvfb_display XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" SDL_AUDIODRIVER=dummy \
       XSCREENSAVER_WINDOW="$(cat "$work/id$i")" "$bin" /s >/dev/null 2>&1 &
     savers+=($!)
   done
