@@ -20,13 +20,14 @@ std::string Line(std::string_view subject, std::string_view problem) {
   return line;
 }
 
-}  // namespace
-
-void ReportProblem(std::string_view subject, std::string_view problem) {
-  const std::string line = Line(subject, problem);
+void Say(const std::string& line) {
   std::fputs(line.c_str(), stderr);
   std::fflush(stderr);
 }
+
+}  // namespace
+
+void ReportProblem(std::string_view subject, std::string_view problem) { Say(Line(subject, problem)); }
 
 void ReportProblemOnce(std::string_view subject, std::string_view problem) {
   static std::mutex mutex;
@@ -36,8 +37,7 @@ void ReportProblemOnce(std::string_view subject, std::string_view problem) {
     std::lock_guard<std::mutex> hold(mutex);
     if (!said.insert(line).second) return;
   }
-  std::fputs(line.c_str(), stderr);
-  std::fflush(stderr);
+  Say(line);
 }
 
 }  // namespace gs
