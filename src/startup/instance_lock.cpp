@@ -5,12 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+#include "startup/lock_file.h"
 
 namespace gs {
 
@@ -67,30 +68,11 @@ void ArmLastResortRemoval(const std::string& path) {
   }
 }
 
-// The lock file, opened without following links. Anything else in its place
-// (a link, a FIFO, a file of another user) is removed first: the runtime
-// folder is this user's own.
-int OpenLockFile(const std::string& path) {
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-    if (fd >= 0) {
-      struct stat st {};
-      if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) return fd;
-      ::close(fd);
-    } else if (errno != ELOOP && errno != EACCES) {
-      return -1;
-    }
-    ::unlink(path.c_str());
-  }
-  return -1;
-}
-
 }  // namespace
 
 InstanceLock::InstanceLock(const std::string& path) {
-  if (path.empty() || path[0] != '/') return;  // no runtime folder: behave as the only instance
-  fd_ = OpenLockFile(path);
-  if (fd_ < 0) return;
+  fd_ = OpenOwnLockFile(path);
+  if (fd_ < 0) return;  // no lock possible: behave as the only instance
   // Every instance holds the lock shared; an exclusive try succeeds only
   // when nobody else holds it.
   if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {

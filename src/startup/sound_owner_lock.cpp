@@ -1,18 +1,17 @@
 #include "startup/sound_owner_lock.h"
 
-#include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <thread>
 
+#include "startup/lock_file.h"
+
 namespace gs {
 
 SoundOwnerLock::SoundOwnerLock(const std::string& path, int waitMs) {
-  // No runtime folder: never a file in the working folder.
-  // Never through a link someone else laid in the runtime folder.
-  const int fd = path.empty() || path[0] != '/' ? -1 : ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+  const int fd = OpenOwnLockFile(path);
   if (fd < 0) {
     owned_ = true;  // no lock possible: behave as the only saver, as the instance lock does
     return;
