@@ -62,6 +62,10 @@ std::optional<std::string> ReadDataFile(const std::string& path, size_t maxBytes
   return std::nullopt;
 }
 
+uint16_t LittleEndian16(std::string_view b, size_t at) {
+  return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8);
+}
+
 uint32_t LittleEndian32(std::string_view b, size_t at) {
   uint32_t v = 0;
   for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<uint8_t>(b[at + static_cast<size_t>(i)]);

@@ -27,7 +27,8 @@ FileContents ReadRegularFile(const std::string& path, size_t maxBytes);
 std::optional<std::string> ReadDataFile(const std::string& path, size_t maxBytes, std::string_view kind,
                                         std::string (*check)(std::string_view bytes));
 
-// The unsigned 32-bit little-endian number at bytes[at..at+3].
+// The unsigned little-endian numbers at bytes[at..at+1] and bytes[at..at+3].
+uint16_t LittleEndian16(std::string_view bytes, size_t at);
 uint32_t LittleEndian32(std::string_view bytes, size_t at);
 
 }  // namespace gs

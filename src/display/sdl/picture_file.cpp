@@ -14,18 +14,14 @@ namespace {
 // bounds can hold at most.
 constexpr size_t kMaxFileBytes = static_cast<size_t>(kMaxPictureWidth) * kMaxPictureHeight * 4 + 65536;
 
-uint16_t U16(std::string_view b, size_t at) {
-  return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8);
-}
-
 // What is wrong with the header, or "" when the picture may be decoded.
 std::string HeaderProblem(std::string_view b) {
   if (b.size() < 26 || b[0] != 'B' || b[1] != 'M') return "not a BMP picture";
   const uint32_t infoSize = LittleEndian32(b, 14);
   int64_t w = 0, h = 0;
   if (infoSize == 12) {  // the old OS/2 header: 16-bit sizes
-    w = U16(b, 18);
-    h = U16(b, 20);
+    w = LittleEndian16(b, 18);
+    h = LittleEndian16(b, 20);
   } else if (infoSize >= 40) {
     w = static_cast<int32_t>(LittleEndian32(b, 18));
     h = static_cast<int32_t>(LittleEndian32(b, 22));

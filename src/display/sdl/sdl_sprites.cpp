@@ -4,17 +4,13 @@
 #include <iterator>
 
 #include "display/sdl/picture_file.h"
+#include "display/sdl/sdl_colour.h"
 
 namespace gs {
 
 namespace {
 
 constexpr uint32_t kMagenta565 = 0xF81F;
-
-SDL_Color ToSdlColour(int32_t c) {
-  return SDL_Color{static_cast<Uint8>(c & 0xff), static_cast<Uint8>((c >> 8) & 0xff),
-                   static_cast<Uint8>((c >> 16) & 0xff), 255};
-}
 
 }  // namespace
 

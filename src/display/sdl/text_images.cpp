@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "display/sdl/sdl_colour.h"
 #include "display/sdl/utf8_sanitise.h"
 
 namespace gs {
@@ -48,8 +49,7 @@ SDL_Surface* TextImages::Make(const std::string& text, TTF_Font* font, int32_t c
   ++renders_;
   if (!font || text.empty() || visibleWidth <= 0) return nullptr;
   const std::string visible = VisiblePart(text, font, visibleWidth);
-  const SDL_Color ink{static_cast<Uint8>(colour & 0xff), static_cast<Uint8>((colour >> 8) & 0xff),
-                      static_cast<Uint8>((colour >> 16) & 0xff), 255};
+  const SDL_Color ink = ToSdlColour(colour);
   // Solid (not anti-aliased) text, so that drawing it again on every frame
   // without clearing looks exactly like drawing it once.
   SDL_Surface* solid = TTF_RenderUTF8_Solid(font, visible.c_str(), ink);
