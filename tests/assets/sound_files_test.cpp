@@ -1,6 +1,5 @@
 // The generated wave files as the show will play them.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +10,7 @@
 #include "biquad.h"
 #include "loudness.h"
 #include "sound_wave_reader.h"
+#include "temp_dir.h"
 
 namespace gs {
 namespace {
@@ -197,9 +197,9 @@ TEST(SoundFiles, PopsAreShortNoisyAndSwept) {
 
 TEST(SoundFiles, TheGeneratorWritesIdenticalBytesOnEveryRun) {
   namespace fs = std::filesystem;
-  std::string tmpl = (fs::temp_directory_path() / "gs-soundgen-XXXXXX").string();
-  ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
-  const fs::path root = tmpl;
+  testing::TempDir temp;
+  ASSERT_FALSE(temp.path().empty());
+  const fs::path root = temp.path();
   fs::create_directories(root / "a");
   fs::create_directories(root / "b");
   for (const char* run : {"a", "b"}) {
@@ -214,7 +214,6 @@ TEST(SoundFiles, TheGeneratorWritesIdenticalBytesOnEveryRun) {
     // The build's own copy came from the same generator.
     EXPECT_EQ(a, ReadBytes(std::string(GS_DATA_DIR) + "/" + e.file));
   }
-  fs::remove_all(root);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -13,6 +12,7 @@
 #include <string>
 
 #include "display/sdl/sdl_display.h"
+#include "temp_dir.h"
 
 namespace gs {
 namespace {
@@ -37,11 +37,6 @@ std::string BmpHeader(int32_t w, int32_t h, size_t body) {
 
 class PictureFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("gs_pictures_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
   std::string Write(const std::string& name, const std::string& bytes) {
     std::string p = (dir / name).string();
     std::ofstream(p, std::ios::binary) << bytes;
@@ -57,7 +52,8 @@ class PictureFiles : public ::testing::Test {
     EXPECT_EQ(err.rfind("gobbleshot1: " + path + ": picture " + problem, 0), 0u) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
   }
-  fs::path dir;
+  testing::TempDir temp;
+  const fs::path dir = temp.path();
 };
 
 TEST_F(PictureFiles, OnlyRegularFilesWithinTheShowsBoundsAreDecoded) {

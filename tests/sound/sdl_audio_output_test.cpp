@@ -17,7 +17,7 @@ namespace gs {
 namespace {
 
 using testing::ScopedEnv;
-using testing::SoundTempDir;
+using testing::TempDir;
 using testing::WriteTone;
 
 constexpr int kRate = 44100;
@@ -90,7 +90,7 @@ class SdlAudioOutput : public ::testing::Test {
     return rec;
   }
 
-  SoundTempDir dir_;
+  TempDir dir_;
 };
 
 void Nothing(SdlAudio&, int32_t) {}

@@ -11,7 +11,7 @@ namespace gs {
 namespace {
 
 using testing::ScopedEnv;
-using testing::SoundTempDir;
+using testing::TempDir;
 using testing::WriteTone;
 
 class NeverNotified : public AudioEvents {
@@ -36,7 +36,7 @@ void CallEverything(SdlAudio& audio, int32_t id) {
 class SdlAudioDummy : public ::testing::Test {
  protected:
   ScopedEnv driver_{"SDL_AUDIODRIVER", "dummy"};
-  SoundTempDir dir_;
+  TempDir dir_;
 };
 
 TEST_F(SdlAudioDummy, OpensTheDeviceAndHandsOutIdsFromOneInLoadOrder) {
@@ -134,7 +134,7 @@ TEST_F(SdlAudioDummy, DestroyingWhilePlayingFreesEverything) {
 
 TEST(SdlAudioWithoutDevice, HandsOutIdsAndEveryCallIsSilentlyHarmless) {
   ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
-  SoundTempDir dir;
+  TempDir dir;
   WriteTone(dir.File("a.wav"), 0.5, 0.5);
   NeverNotified events;
   SdlAudio audio;

@@ -15,7 +15,7 @@ namespace gs {
 namespace {
 
 using testing::ScopedEnv;
-using testing::SoundTempDir;
+using testing::TempDir;
 using testing::WriteTone;
 
 // A wave header whose data chunk claims dataBytes at byteRate, followed by
@@ -57,7 +57,7 @@ class SoundFiles : public ::testing::Test {
     return dir.File(name);
   }
   ScopedEnv driver{"SDL_AUDIODRIVER", "dummy"};
-  SoundTempDir dir;
+  TempDir dir;
   SdlAudio audio;
 };
 

@@ -11,25 +11,9 @@
 #include <vector>
 
 #include "sound/sdl/sdl_audio.h"
+#include "temp_dir.h"
 
 namespace gs::testing {
-
-// A fresh directory under /tmp, removed with everything in it at the end.
-class SoundTempDir {
- public:
-  SoundTempDir() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "gs-sound-XXXXXX").string();
-    path_ = ::mkdtemp(tmpl.data()) ? tmpl : std::string();
-  }
-  ~SoundTempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
 
 inline void PutLe(std::ofstream& out, uint32_t v, int bytes) {
   for (int i = 0; i < bytes; ++i) out.put(static_cast<char>((v >> (8 * i)) & 0xff));

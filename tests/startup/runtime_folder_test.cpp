@@ -16,6 +16,7 @@
 
 #include "startup/instance_lock.h"
 #include "startup/runtime_folder.h"
+#include "temp_dir.h"
 
 namespace gs {
 namespace {
@@ -26,14 +27,8 @@ constexpr uid_t kNobody = 65534;
 class RuntimeFolderTest : public ::testing::Test {
  protected:
   RuntimeFolderTest() {
-    std::string tmpl = (fs::temp_directory_path() / "gs-runtime-XXXXXX").string();
-    top = ::mkdtemp(tmpl.data()) ? tmpl : std::string();
     fs::create_directories(top + "/tmp");
     ::chmod((top + "/tmp").c_str(), 01777);
-  }
-  ~RuntimeFolderTest() override {
-    std::error_code ec;
-    fs::remove_all(top, ec);
   }
   std::string Folder(const std::string& name, mode_t mode) {
     std::string p = top + "/" + name;
@@ -46,7 +41,8 @@ class RuntimeFolderTest : public ::testing::Test {
   }
   std::string PrivateFallback() const { return top + "/tmp/gobbleshot1-" + std::to_string(::geteuid()) + "/"; }
 
-  std::string top;
+  testing::TempDir dir;
+  const std::string top = dir.path();
 };
 
 TEST_F(RuntimeFolderTest, OnlyAFolderOfOursThatNobodyElseMayWriteIsUsed) {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "../settings/temp_dir.h"
+#include "temp_dir.h"
 #include "startup/sound_owner_lock.h"
 
 namespace gs {

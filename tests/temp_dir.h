@@ -12,7 +12,7 @@ namespace gs::testing {
 class TempDir {
  public:
   TempDir() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "gs-settings-XXXXXX").string();
+    std::string tmpl = (std::filesystem::temp_directory_path() / "gs-test-XXXXXX").string();
     path_ = ::mkdtemp(tmpl.data()) ? tmpl : std::string();
   }
   ~TempDir() {
