@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 
 #include "display/display.h"
 #include "display/sprite_holders.h"
@@ -50,5 +51,18 @@ struct Show {
   int16_t NoticeTicks = 0;
   int16_t NoticeSecondsLeft = 0;
 };
+
+// The step variable of the scene now playing; nullopt for scenes 6 to 8,
+// which have none.
+inline std::optional<int16_t> CurrentStep(const Show& show) {
+  switch (show.Scene) {
+    case 1: return show.Scene1Step;
+    case 2: return show.Scene2Step;
+    case 3: return show.Scene3Step;
+    case 4: return show.Scene4Step;
+    case 5: return show.Scene5Step;
+    default: return std::nullopt;
+  }
+}
 
 }  // namespace gs

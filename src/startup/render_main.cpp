@@ -52,16 +52,8 @@ bool ReadSeconds(const char* text, double& out) {
   return end && *end == '\0' && end != text && std::isfinite(out) && out >= 0 && out <= 7 * 24 * 3600;
 }
 
-int16_t StepOf(const Form1& f) {
-  switch (f.show().Scene) {
-    case 1: return f.show().Scene1Step;
-    case 2: return f.show().Scene2Step;
-    case 3: return f.show().Scene3Step;
-    case 4: return f.show().Scene4Step;
-    case 5: return f.show().Scene5Step;
-    default: return 1;
-  }
-}
+// The timeline names scenes 6 to 8 step 1.
+int16_t StepOf(const Form1& f) { return CurrentStep(f.show()).value_or(1); }
 
 int Main(int argc, char** argv) {
   std::string mode, out;

@@ -24,14 +24,7 @@ namespace {
 SceneFrame::State StateOf(const Show& f) {
   SceneFrame::State s;
   s.scene = f.Scene;
-  switch (f.Scene) {
-    case 1: s.step = f.Scene1Step; break;
-    case 2: s.step = f.Scene2Step; break;
-    case 3: s.step = f.Scene3Step; break;
-    case 4: s.step = f.Scene4Step; break;
-    case 5: s.step = f.Scene5Step; break;
-    default: s.step = 0; break;
-  }
+  s.step = CurrentStep(f).value_or(0);
   s.stepTicks = f.StepTicks;
   s.scene1Ticks = f.Scene1Ticks;
   s.scene2Ticks = f.Scene2Ticks;
