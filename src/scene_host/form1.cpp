@@ -22,9 +22,7 @@ constexpr const char* kErrorText =
 
 Form1::Form1(Display& display, Audio& audio, SettingsStore& store, EventLoop& loop, FormPlatform& platform,
              std::string installFolder)
-    : TegoDDrw1(display),
-      TegoDS1(audio),
-      Store(store),
+    : Store(store),
       Loop(loop),
       platform_(platform),
       show_(display, audio),
@@ -32,8 +30,8 @@ Form1::Form1(Display& display, Audio& audio, SettingsStore& store, EventLoop& lo
   timer1_ = Loop.AddTimer(1000000, [this] { Timer1_Timer(); });
   timer2_ = Loop.AddTimer(500000, [this] { Timer2_Timer(); });
   timer3_ = Loop.AddTimer(1000000, [this] { Timer3_Timer(); });
-  TegoDDrw1.Attach(Loop, *this);
-  TegoDS1.Attach(*this);
+  show_.TegoDDrw1.Attach(Loop, *this);
+  show_.TegoDS1.Attach(*this);
 }
 
 Form1::~Form1() {
@@ -84,10 +82,10 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_Unload(int16_t& /*cancel*/) {
-  TegoDS1.StopSound(show_.sounds.sndTurkey);
-  TegoDS1.StopSound(show_.sounds.sndGun);
-  TegoDS1.StopSound(show_.sounds.sndCow);
-  TegoDS1.StopAllSounds();
+  show_.TegoDS1.StopSound(show_.sounds.sndTurkey);
+  show_.TegoDS1.StopSound(show_.sounds.sndGun);
+  show_.TegoDS1.StopSound(show_.sounds.sndCow);
+  show_.TegoDS1.StopAllSounds();
   if (pointerHidden_) {
     platform_.ShowPointer(true);
     pointerHidden_ = false;
@@ -108,7 +106,7 @@ void Form1::CloseDown() {
 void Form1::OpenDirectDrawSession() {
   folderIndex_ = DataFolderIndex(installFolder_);
 
-  if (!TegoDDrw1.OpenDisplay(800, 600, 16, "")) {
+  if (!show_.TegoDDrw1.OpenDisplay(800, 600, 16, "")) {
     platform_.ShowErrorBox(kErrorTitle, kErrorText);
     // A failed start is not a success: the program ends with a non-zero status.
     exitStatus_ = 1;
@@ -124,22 +122,22 @@ void Form1::OpenDirectDrawSession() {
   for (const CatalogueRow& row : SpriteCatalogue()) {
     if (row.holder == &SpriteHolders::hMonitorNotice && show_.MonitorNoticeDone) continue;
     if (row.holder == &SpriteHolders::hTuneNotice && show_.TuneNoticeDone) continue;
-    int32_t id = TegoDDrw1.CreateSprite();
+    int32_t id = show_.TegoDDrw1.CreateSprite();
     show_.sprites.*row.holder = id;
     for (const CatalogueFrame& f : ExpandFrames(row)) {
-      TegoDDrw1.LoadSpriteFrame(id, f.frame, folderIndex_.Resolve(f.file), row.keyMode);
+      show_.TegoDDrw1.LoadSpriteFrame(id, f.frame, folderIndex_.Resolve(f.file), row.keyMode);
     }
     if (row.periodMs > 0) {
-      TegoDDrw1.SetSpriteFrame(id, 1);
-      TegoDDrw1.SetFrameInterval(id, row.periodMs);
+      show_.TegoDDrw1.SetSpriteFrame(id, 1);
+      show_.TegoDDrw1.SetFrameInterval(id, row.periodMs);
     }
-    TegoDDrw1.SetSpriteY(id, row.y);
-    TegoDDrw1.SetSpriteX(id, row.x);
+    show_.TegoDDrw1.SetSpriteY(id, row.y);
+    show_.TegoDDrw1.SetSpriteX(id, row.x);
   }
 }
 
 void Form1::OpenDirectSoundSession() {
-  for (const SoundBankRow& row : SoundBank()) TegoDS1.StopSound(show_.sounds.*row.slot);
+  for (const SoundBankRow& row : SoundBank()) show_.TegoDS1.StopSound(show_.sounds.*row.slot);
 
   struct Group {
     SoundGroup group;
@@ -152,10 +150,10 @@ void Form1::OpenDirectSoundSession() {
         Group{SoundGroup::Cow, s.SoundCow, s.VolumeCow}}) {
     if (g.enabled != 1) continue;
     for (const SoundBankRow& row : SoundBank()) {
-      if (row.group == g.group) show_.sounds.*row.slot = TegoDS1.LoadSound(folderIndex_.Resolve(row.file));
+      if (row.group == g.group) show_.sounds.*row.slot = show_.TegoDS1.LoadSound(folderIndex_.Resolve(row.file));
     }
     for (const SoundBankRow& row : SoundBank()) {
-      if (row.group == g.group) TegoDS1.SetSoundVolume(show_.sounds.*row.slot, g.volume);
+      if (row.group == g.group) show_.TegoDS1.SetSoundVolume(show_.sounds.*row.slot, g.volume);
     }
   }
 }
@@ -202,10 +200,10 @@ void Form1::Timer3_Timer() {
 bool Form1::Timer3Enabled() const { return Loop.TimerEnabled(timer3_); }
 
 void Form1::StopSounds() {
-  TegoDS1.StopAllSounds();
-  TegoDS1.StopSound(show_.sounds.sndTurkey);
-  TegoDS1.StopSound(show_.sounds.sndGun);
-  TegoDS1.StopSound(show_.sounds.sndCow);
+  show_.TegoDS1.StopAllSounds();
+  show_.TegoDS1.StopSound(show_.sounds.sndTurkey);
+  show_.TegoDS1.StopSound(show_.sounds.sndGun);
+  show_.TegoDS1.StopSound(show_.sounds.sndCow);
 }
 
 void Form1::ExitSaver() {

@@ -83,8 +83,6 @@ class Form1 : public DisplayEvents, public AudioEvents {
   int32_t MoveWindowStart = 0;
 
  private:
-  Display& TegoDDrw1;
-  Audio& TegoDS1;
   SettingsStore& Store;
   EventLoop& Loop;
   FormPlatform& platform_;
