@@ -16,13 +16,15 @@
 
 #include "startup/instance_lock.h"
 #include "startup/runtime_folder.h"
+#include "settings/other_user.h"
 #include "temp_dir.h"
 
 namespace gs {
 namespace {
 
 namespace fs = std::filesystem;
-constexpr uid_t kNobody = 65534;
+using testing::kNobody;
+using testing::RunningAsRoot;
 
 class RuntimeFolderTest : public ::testing::Test {
  protected:
@@ -59,7 +61,7 @@ TEST_F(RuntimeFolderTest, OnlyAFolderOfOursThatNobodyElseMayWriteIsUsed) {
     EXPECT_EQ(Choose(xdg.c_str()), PrivateFallback()) << xdg;
   }
   EXPECT_EQ(Choose(nullptr, top + "/shared"), PrivateFallback());
-  if (::geteuid() == 0) {
+  if (RunningAsRoot()) {
     const std::string theirs = Folder("theirs", 0700);
     ASSERT_EQ(::chown(theirs.c_str(), kNobody, kNobody), 0);
     EXPECT_EQ(Choose(theirs.c_str()), PrivateFallback());
@@ -76,12 +78,12 @@ TEST_F(RuntimeFolderTest, APrivateFolderNameTakenBySomeoneElseMovesOnNeverToTheS
   std::ofstream(base + "-1") << "x";
   fs::create_directories(base + "-2");
   ::chmod((base + "-2").c_str(), 0777);
-  if (::geteuid() == 0) {
+  if (RunningAsRoot()) {
     fs::create_directories(base + "-3");
     ::chmod((base + "-3").c_str(), 0700);
     ASSERT_EQ(::chown((base + "-3").c_str(), kNobody, kNobody), 0);
   }
-  const std::string expected = base + (::geteuid() == 0 ? "-4/" : "-3/");
+  const std::string expected = base + (RunningAsRoot() ? "-4/" : "-3/");
   EXPECT_EQ(Choose(nullptr), expected);
   EXPECT_EQ(Choose(nullptr), expected) << "a second run finds the same folder";
   EXPECT_TRUE(fs::is_symlink(base));
@@ -125,7 +127,7 @@ TEST_F(RuntimeFolderTest, FlagAndLockNeverWriteThroughLinks) {
 
   // A lock file another user holds open does not keep our saver from
   // starting: the folder is ours, and so is the lock in it.
-  if (::geteuid() == 0) {
+  if (RunningAsRoot()) {
     const std::string theirs = run + "theirs.lock";
     std::ofstream(theirs) << "";
     ::chmod(theirs.c_str(), 0666);
