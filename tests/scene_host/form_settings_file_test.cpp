@@ -1,20 +1,13 @@
 // The scene start on settings files as users leave them.
 #include <fstream>
-#include <sstream>
 
 #include "scene_host/form_fixture.h"
 #include "settings/ini_settings_store.h"
 #include "settings/saver_settings_store.h"
+#include "temp_dir.h"
 
 namespace gs::testing {
 namespace {
-
-std::string Slurp(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
 
 class FormSettingsFileTest : public FormTest {
  protected:
@@ -41,7 +34,7 @@ TEST_F(FormSettingsFileTest, AFileTooLargeToReadGivesTheFirstRunValuesAndIsNotWr
   EXPECT_EQ(f.show().settings.ShowMessage, 0);
   EXPECT_EQ(f.show().settings.FontSize, "24");
   EXPECT_EQ(f.show().settings.Message, "Place a message here or turn off");
-  EXPECT_EQ(Slurp(settings), huge);
+  EXPECT_EQ(ReadText(settings), huge);
   EXPECT_NE(err.find(settings.string() + ": cannot be read (too large"), std::string::npos) << err;
 }
 
@@ -52,7 +45,7 @@ TEST_F(FormSettingsFileTest, AByteOrderMarkKeepsTheUsersSettings) {
   Form1& f = LoadFrom(settings);
   EXPECT_EQ(f.show().settings.Clock, 1);
   EXPECT_EQ(f.show().settings.MouseSens, 9);
-  EXPECT_EQ(Slurp(settings), text);
+  EXPECT_EQ(ReadText(settings), text);
 }
 
 }  // namespace
