@@ -21,7 +21,7 @@ size=${3:-1920x1080}
 before=${4:-}
 hz=$(getconf CLK_TCK)
 hacks=/usr/libexec/xscreensaver
-. "$top/bench/xvfb.sh"
+. "$top/scripts/xvfb.sh"
 
 ticks() {  # utime + stime of a process, in clock ticks
   awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0

@@ -12,7 +12,7 @@ seconds=${2:-20}
 bin=$build/gobbleshot1
 tool=$build/tests/startup/x11_test_tool
 hz=$(getconf CLK_TCK)
-. "$top/bench/xvfb.sh"
+. "$top/scripts/xvfb.sh"
 ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0; }
 
 measure() {  # number of host windows: prints one row
