@@ -55,22 +55,23 @@ class TextImagesTest : public ::testing::Test {
 TEST_F(TextImagesTest, ALongLineIsMadeOnlyAsFarAsItCanShow) {
   const std::string text = Repeat("Place a message here or turn off. ", 32767);
   for (TTF_Font* font : {small, large}) {
-    SDL_Surface* s = images.Get(text, font, 0x00FFFF, 799);
+    auto s = images.Get(text, font, 0x00FFFF, 799);
     ASSERT_NE(s, nullptr);
     // The line reaches the edge, and at most one glyph lies beyond it.
-    EXPECT_GE(s->w, 799);
-    EXPECT_LE(s->w, 799 + TTF_FontHeight(font));
-    EXPECT_LE(s->h, TTF_FontHeight(font) + 2);
+    EXPECT_GE(s->ink->w, 799);
+    EXPECT_LE(s->ink->w, 799 + TTF_FontHeight(font));
+    EXPECT_LE(s->ink->h, TTF_FontHeight(font) + 2);
+    EXPECT_EQ(s->halo->w, s->ink->w + 2 * s->margin);
   }
   // A narrower view makes a narrower picture.
-  SDL_Surface* s = images.Get(text, small, 0x00FFFF, 300);
+  auto s = images.Get(text, small, 0x00FFFF, 300);
   ASSERT_NE(s, nullptr);
-  EXPECT_LE(s->w, 300 + TTF_FontHeight(small));
+  EXPECT_LE(s->ink->w, 300 + TTF_FontHeight(small));
 }
 
 TEST_F(TextImagesTest, EachTextIsMadeOnceAndAFailureIsNotTriedAgain) {
   const std::string message = Repeat("Hello there ", 5000);
-  SDL_Surface* first = images.Get(message, small, 0x00FFFF, 799);
+  auto first = images.Get(message, small, 0x00FFFF, 799);
   for (int frame = 0; frame < 100; ++frame) {
     ASSERT_EQ(images.Get(message, small, 0x00FFFF, 799), first);
     images.Get("12:00:0" + std::to_string(frame % 2), small, 0, 799);

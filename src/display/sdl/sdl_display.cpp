@@ -17,6 +17,7 @@ SdlDisplay::SdlDisplay(const Clock& clock, Options options)
 }
 
 SdlDisplay::~SdlDisplay() {
+  textsOnFrame_.clear();
   texts_.Clear();
   for (auto& [key, font] : fonts_) TTF_CloseFont(font);
   fonts_.clear();

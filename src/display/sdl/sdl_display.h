@@ -101,6 +101,10 @@ class SdlDisplay : public Display, private EventSource {
   void ApplyPendingClear() const;
   // Notes pixels the program wrote, so that a present compares only those.
   void Touch(const SDL_Rect& r) const;
+  // The first drawing after a present takes the last frame's texts off
+  // again (see TextOnFrame).
+  void BeginDrawing();
+  void LiftTexts();
 
   const Clock& clock_;
   Options options_;
@@ -117,6 +121,21 @@ class SdlDisplay : public Display, private EventSource {
   std::map<std::pair<std::string, int>, TTF_Font*> fonts_;
   TTF_Font* font_ = nullptr;
   TextImages texts_;
+  // A text drawn on this frame, with what lay under its halo. Between scene
+  // frames only the overlays are drawn again, over the frame as it stands:
+  // a clock whose digits change would show the new digits over the old. So
+  // the texts are taken off (what lay under them put back, last drawn
+  // first) before anything of the next frame is drawn.
+  struct TextOnFrame {
+    std::shared_ptr<const TextPicture> picture;
+    SDL_Rect ink{};   // where its letters went
+    SDL_Rect area{};  // its halo, clipped to the frame
+    Surface under;    // the pixels of area before it was drawn
+  };
+  static constexpr size_t kMaxTextsOnFrame = 16;
+  std::vector<TextOnFrame> textsOnFrame_;  // the first textCount_ are on the frame
+  size_t textCount_ = 0;
+  bool presentedSinceDrawing_ = false;
   DisplayEvents* events_ = nullptr;
   bool videoUp_ = false;
   bool ttfUp_ = false;

@@ -12,6 +12,7 @@
 namespace gs {
 
 void SdlDisplay::PresentFrame() {
+  presentedSinceDrawing_ = true;
   if (!open_ || options_.headless || !presented_ || !wide_) return;
   presentPending_ = true;
   PresentIfDue();

@@ -33,6 +33,7 @@ void SdlDisplay::LoadSpriteFrame(int32_t id, int32_t frame, const std::string& p
 void SdlDisplay::DrawSprite(int32_t id) {
   const SpriteTable::Sprite* s = sprites_.Find(id);
   if (!s || !compose_) return;
+  BeginDrawing();
   auto sp = pictures_.find(id);
   if (sp == pictures_.end()) return;
   // A frame without a picture shows the nearest lower frame that has one.
@@ -53,6 +54,9 @@ void SdlDisplay::ClearFrame(int32_t colour) {
   SDL_Color c = ToSdlColour(colour);
   clearPixel_ = SDL_MapRGB(compose_->format, c.r, c.g, c.b);
   clearPending_ = true;
+  // The clear covers the texts too: nothing of them to take off.
+  presentedSinceDrawing_ = false;
+  textCount_ = 0;
 }
 
 }  // namespace gs

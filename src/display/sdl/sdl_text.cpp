@@ -56,14 +56,66 @@ void SdlDisplay::SetTextFont(const std::string& face, int32_t size, int32_t, boo
   font_ = FontFor(face.empty() ? std::string("sans-serif") : face, std::clamp<int32_t>(size, 1, 200));
 }
 
+void SdlDisplay::BeginDrawing() {
+  if (!presentedSinceDrawing_) return;
+  presentedSinceDrawing_ = false;
+  LiftTexts();
+}
+
+void SdlDisplay::LiftTexts() {
+  for (size_t i = textCount_; i-- > 0;) {
+    TextOnFrame& t = textsOnFrame_[i];
+    SDL_Rect dst = t.area;
+    SDL_BlitSurface(t.under.get(), nullptr, compose_.get(), &dst);
+    Touch(t.area);
+  }
+  textCount_ = 0;
+}
+
 void SdlDisplay::DrawText(const std::string& text, int32_t x, int32_t y, int32_t colour) {
   if (!font_ || !compose_ || text.empty() || x >= kW || y >= kH) return;
-  SDL_Surface* s = texts_.Get(text, font_, colour, kW - x);
-  if (!s) return;
+  std::shared_ptr<const TextPicture> pic = texts_.Get(text, font_, colour, kW - x);
+  if (!pic) return;
+  BeginDrawing();
   ApplyPendingClear();
-  SDL_Rect dst{x, y, s->w, s->h};
-  Touch(dst);
-  SDL_BlitSurface(s, nullptr, compose_.get(), &dst);
+  const SDL_Rect ink{x, y, pic->ink->w, pic->ink->h};
+  const SDL_Rect halo{x - pic->margin, y - pic->margin, pic->halo->w, pic->halo->h};
+  const SDL_Rect frame{0, 0, kW, kH};
+  SDL_Rect area{};
+  if (!SDL_IntersectRect(&halo, &frame, &area)) return;
+  // A frame drawn over and over without a present keeps only its latest
+  // texts to take off; the older ones stay on it.
+  if (textCount_ == kMaxTextsOnFrame) {
+    textsOnFrame_.erase(textsOnFrame_.begin());
+    --textCount_;
+  }
+  const size_t earlier = textCount_;
+  if (textCount_ == textsOnFrame_.size()) textsOnFrame_.emplace_back();
+  TextOnFrame& t = textsOnFrame_[textCount_];
+  if (!t.under || t.under->w != area.w || t.under->h != area.h)
+    t.under.reset(SDL_CreateRGBSurfaceWithFormat(0, area.w, area.h, 16, SDL_PIXELFORMAT_RGB565));
+  if (t.under) {
+    SDL_Rect src = area;
+    SDL_BlitSurface(compose_.get(), &src, t.under.get(), nullptr);
+    t.picture = pic;
+    t.ink = ink;
+    t.area = area;
+    ++textCount_;
+  }
+  Touch(area);
+  SDL_Rect dst = halo;
+  SDL_BlitSurface(pic->halo.get(), nullptr, compose_.get(), &dst);
+  // The halo goes under the letters of lines drawn before it too (the
+  // notice's lines stand closer than their height).
+  for (size_t i = 0; i < earlier; ++i) {
+    const TextOnFrame& o = textsOnFrame_[i];
+    SDL_Rect overlap{};
+    if (!SDL_IntersectRect(&o.ink, &area, &overlap)) continue;
+    SDL_Rect src{overlap.x - o.ink.x, overlap.y - o.ink.y, overlap.w, overlap.h};
+    SDL_BlitSurface(o.picture->ink.get(), &src, compose_.get(), &overlap);
+  }
+  dst = ink;
+  SDL_BlitSurface(pic->ink.get(), nullptr, compose_.get(), &dst);
 }
 
 }  // namespace gs

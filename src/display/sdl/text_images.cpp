@@ -1,7 +1,9 @@
 #include "display/sdl/text_images.h"
 
 #include <algorithm>
+#include <cstdlib>
 
+#include "display/display.h"
 #include "display/sdl/sdl_colour.h"
 #include "display/sdl/utf8_sanitise.h"
 
@@ -33,44 +35,91 @@ std::string VisiblePart(const std::string& text, TTF_Font* font, int width) {
 
 }  // namespace
 
-SDL_Surface* TextImages::Get(const std::string& text, TTF_Font* font, int32_t colour, int visibleWidth) {
+int32_t HaloColourFor(int32_t ink) {
+  const SDL_Color c = ToSdlColour(ink);
+  const int luma = 299 * c.r + 587 * c.g + 114 * c.b;  // in thousandths
+  return luma < 128 * 1000 ? Rgb(255, 255, 255) : Rgb(0, 0, 0);
+}
+
+std::shared_ptr<const TextPicture> TextImages::Get(const std::string& text, TTF_Font* font, int32_t colour,
+                                                   int visibleWidth) {
   for (auto it = entries_.begin(); it != entries_.end(); ++it) {
     if (it->font != font || it->colour != colour || it->width != visibleWidth || it->text != text) continue;
     entries_.splice(entries_.begin(), entries_, it);
-    return it->image.get();
+    return it->image;
   }
   if (entries_.size() >= kCapacity) entries_.pop_back();
   entries_.push_front(Entry{text, font, colour, visibleWidth, {}});
-  entries_.front().image.reset(Make(text, font, colour, visibleWidth));
-  return entries_.front().image.get();
+  entries_.front().image = Make(text, font, colour, visibleWidth);
+  return entries_.front().image;
 }
 
-SDL_Surface* TextImages::Make(const std::string& text, TTF_Font* font, int32_t colour, int visibleWidth) {
+namespace {
+
+// A surface of w x h in the frame's format, every pixel the key (the
+// complement of pixel, so the two can never be the same value).
+SDL_Surface* KeyedSurface(int w, int h, uint16_t pixel) {
+  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, w, h, 16, SDL_PIXELFORMAT_RGB565);
+  if (!s) return nullptr;
+  const auto key = static_cast<uint16_t>(~pixel);
+  SDL_FillRect(s, nullptr, key);
+  SDL_SetColorKey(s, SDL_TRUE, key);
+  return s;
+}
+
+uint16_t* Row(SDL_Surface* s, int y) {
+  return reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch);
+}
+
+}  // namespace
+
+std::shared_ptr<const TextPicture> TextImages::Make(const std::string& text, TTF_Font* font, int32_t colour,
+                                                    int visibleWidth) {
   ++renders_;
   if (!font || text.empty() || visibleWidth <= 0) return nullptr;
   const std::string visible = VisiblePart(text, font, visibleWidth);
   const SDL_Color ink = ToSdlColour(colour);
-  // Solid (not anti-aliased) text, so that drawing it again on every frame
-  // without clearing looks exactly like drawing it once.
+  // Solid (not anti-aliased) letters: their edge against the halo is crisp
+  // at the small sizes the notices use.
   SDL_Surface* solid = TTF_RenderUTF8_Solid(font, visible.c_str(), ink);
   if (!solid) return nullptr;
+  auto pic = std::make_shared<TextPicture>();
+  // Thin letters need a thin halo; large ones a wider one to stand out.
+  const int m = pic->margin = TTF_FontHeight(font) < 20 ? 1 : 2;
+  const SDL_Color haloColour = ToSdlColour(HaloColourFor(colour));
+  SDL_PixelFormat* f565 = SDL_AllocFormat(SDL_PIXELFORMAT_RGB565);
+  if (!f565) {
+    SDL_FreeSurface(solid);
+    return nullptr;
+  }
+  const auto inkV = static_cast<uint16_t>(SDL_MapRGB(f565, ink.r, ink.g, ink.b));
+  const auto haloV = static_cast<uint16_t>(SDL_MapRGB(f565, haloColour.r, haloColour.g, haloColour.b));
+  SDL_FreeFormat(f565);
   // Held in the frame's own format with the background keyed out, so each
-  // draw is a plain keyed copy without a palette lookup. The key is the
-  // complement of the ink, so the two can never be the same pixel value.
-  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, solid->w, solid->h, 16, SDL_PIXELFORMAT_RGB565);
-  if (s) {
-    const auto inkPixel = static_cast<uint16_t>(SDL_MapRGB(s->format, ink.r, ink.g, ink.b));
-    const auto keyPixel = static_cast<uint16_t>(~inkPixel);
+  // draw is a plain keyed copy without a palette lookup.
+  pic->ink.reset(KeyedSurface(solid->w, solid->h, inkV));
+  pic->halo.reset(KeyedSurface(solid->w + 2 * m, solid->h + 2 * m, haloV));
+  if (pic->ink && pic->halo) {
     for (int y = 0; y < solid->h; ++y) {
       const auto* in = static_cast<const uint8_t*>(solid->pixels) + static_cast<size_t>(y) * solid->pitch;
-      auto* out = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch);
-      for (int x = 0; x < solid->w; ++x) out[x] = in[x] ? inkPixel : keyPixel;
+      uint16_t* out = Row(pic->ink.get(), y);
+      for (int x = 0; x < solid->w; ++x) {
+        if (!in[x]) continue;
+        out[x] = inkV;
+        // The letters grown by m, corners rounded off.
+        for (int dy = -m; dy <= m; ++dy) {
+          uint16_t* h = Row(pic->halo.get(), y + m + dy) + x + m;
+          for (int dx = -m; dx <= m; ++dx)
+            if (m < 2 || std::abs(dx) + std::abs(dy) < 2 * m) h[dx] = haloV;
+        }
+      }
     }
-    SDL_SetColorKey(s, SDL_TRUE, keyPixel);
-    SDL_SetSurfaceRLE(s, 1);
+    SDL_SetSurfaceRLE(pic->ink.get(), 1);
+    SDL_SetSurfaceRLE(pic->halo.get(), 1);
   }
   SDL_FreeSurface(solid);
-  return s;
+  if (!pic->ink || !pic->halo) return nullptr;
+  return pic;
 }
 
 }  // namespace gs
