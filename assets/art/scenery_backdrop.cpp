@@ -132,7 +132,9 @@ void Leaves(cairo_t* cr) {
 void DrawBackdrop(cairo_t* cr) {
   Sky(cr);
   Hills(cr);
-  Tree(cr, 585, kHorizonY - 6, 70, 42, 5);  // a far tree between shack and fence
+  // A far tree at the right edge, by the big one: nowhere near where the
+  // turkeys of the first scene hold their heads.
+  Tree(cr, 778, kHorizonY - 6, 70, 42, 5);
   Fence(cr);
   Lawn(cr);
   Tree(cr, 720, kHorizonY + 40, 190, 100, 3);

@@ -13,6 +13,12 @@ using namespace art;
 constexpr int kShackX = 57, kShackY = 40, kShackW = 440, kShackH = 410;
 constexpr int kInsideX = 107, kInsideY = 181, kInsideW = 300, kInsideH = 240;
 
+// Weathered, sun-bleached boards and a lamp-lit inside: light grounds, so
+// that the brown turkeys and their dark outlines stand out in front of both.
+constexpr Colour kBoard = Rgb255(200, 178, 140);
+constexpr Colour kBackWall = Rgb255(184, 146, 104);
+constexpr Colour kHole = Rgb255(60, 40, 30);
+
 // Openings in shack coordinates.
 constexpr double kDoorL = 62, kDoorT = 150, kDoorR = 200, kDoorB = 372;
 constexpr double kWinL = 232, kWinT = 172, kWinR = 338, kWinB = 282;
@@ -35,20 +41,20 @@ void DrawShack(cairo_t* cr) {
   Openings(cr, 0);
   cairo_clip(cr);
   cairo_rectangle(cr, wallL, wallT, wallR - wallL, wallB - wallT);
-  Fill(cr, kPlank);
+  Fill(cr, kBoard);
   for (double x = wallL; x < wallR; x += 24) {
     cairo_rectangle(cr, x + 14, wallT, 10, wallB - wallT);
-    Fill(cr, Darker(kPlank, 0.12));
-    Line(cr, x, wallT, x, wallB, Darker(kPlank, 0.45), 1.5);
+    Fill(cr, Darker(kBoard, 0.12));
+    Line(cr, x, wallT, x, wallB, Darker(kBoard, 0.45), 1.5);
   }
   // The right corner in shade.
   cairo_rectangle(cr, wallR - 40, wallT, 40, wallB - wallT);
-  Fill(cr, Darker(kPlank, 0.3));
+  Fill(cr, Darker(kBoard, 0.3));
   // Knots.
   Random rnd(21);
   for (int i = 0; i < 14; ++i) {
     Ellipse(cr, rnd.Range(wallL + 8, wallR - 8), rnd.Range(wallT + 30, wallB - 8), 3, 1.8);
-    Fill(cr, Darker(kPlank, 0.5));
+    Fill(cr, Darker(kBoard, 0.5));
   }
   cairo_restore(cr);
   cairo_rectangle(cr, wallL, wallT, wallR - wallL, wallB - wallT);
@@ -88,13 +94,13 @@ void DrawShack(cairo_t* cr) {
   cairo_restore(cr);
   // Gable: the triangle of wall under the roof, with a round vent.
   Polygon(cr, {{28, 132}, {220, 32}, {412, 132}, {412, 140}, {28, 140}});
-  FillShaded(cr, Darker(kPlank, 0.1), 0, 4);
+  FillShaded(cr, Darker(kBoard, 0.1), 0, 4);
   for (double y = 52; y < 136; y += 14) {
     const double half = (y - 32) / 100.0 * 192;
-    Line(cr, 220 - half + 4, y, 220 + half - 4, y, Darker(kPlank, 0.45), 1.2);
+    Line(cr, 220 - half + 4, y, 220 + half - 4, y, Darker(kBoard, 0.45), 1.2);
   }
   Ellipse(cr, 220, 92, 20, 20);
-  FillOutline(cr, kShadowInside, 2.5);
+  FillOutline(cr, kHole, 2.5);
   Line(cr, 200, 92, 240, 92, kWoodLight, 3);
   Line(cr, 220, 72, 220, 112, kWoodLight, 3);
   // Roof shingles as two long slopes.
@@ -138,13 +144,13 @@ void DrawInside(cairo_t* cr) {
   cairo_clip(cr);
   cairo_paint(cr);  // dark base under everything (the outline colour)
   cairo_rectangle(cr, 0, 0, kInsideW, kInsideH);
-  Fill(cr, kShadowInside);
-  for (double x = 0; x < kInsideW; x += 20) Line(cr, x, 0, x, kInsideH, Darker(kShadowInside, 0.35), 1.5);
+  Fill(cr, kBackWall);
+  for (double x = 0; x < kInsideW; x += 20) Line(cr, x, 0, x, kInsideH, Darker(kBackWall, 0.25), 1.5);
   // Floor.
   const double floorY = IY(kDoorB) - 30;
   Polygon(cr, {{0, floorY}, {(double)kInsideW, floorY}, {(double)kInsideW, (double)kInsideH}, {0, (double)kInsideH}});
-  FillOutline(cr, Darker(kWood, 0.35), 1.5);
-  for (double y = floorY + 8; y < kInsideH; y += 9) Line(cr, 0, y, kInsideW, y, Darker(kWood, 0.5), 1);
+  FillOutline(cr, Mix(kWood, kWoodLight, 0.4), 1.5);
+  for (double y = floorY + 8; y < kInsideH; y += 9) Line(cr, 0, y, kInsideW, y, Darker(kWood, 0.2), 1);
   // A lamp's warm glow on the back wall.
   cairo_pattern_t* glow = cairo_pattern_create_radial(IX(110), IY(200), 4, IX(110), IY(200), 90);
   cairo_pattern_add_color_stop_rgba(glow, 0, 1.0, 0.8, 0.4, 0.45);
@@ -211,7 +217,8 @@ void DrawInside(cairo_t* cr) {
 
 void AddShack(PictureList& out) {
   out.push_back({"Shack2", kShackW, kShackH, true, DrawShack});
-  out.push_back({"Inside", kInsideW, kInsideH, true, DrawInside});
+  // Dithered: the lamps' glow would show rings on the display's 16 bits.
+  out.push_back({"Inside", kInsideW, kInsideH, true, DrawInside, true});
 }
 
 const PictureGroup kShack(AddShack);
