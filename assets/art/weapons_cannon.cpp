@@ -1,10 +1,10 @@
-// The cannon on the lawn at (200, 529), seen from behind its gunner: it
-// points up the lawn, into the picture, at the turkey of scene 2, who stands
-// about 90 pixels right of the sprite's left edge. The breech with its knob
-// is near and big, the muzzle far and small, the wheels seen edge-on at the
-// sides. Frames: at rest, fuse alight, the boom with its flash and the first
-// smoke, a cloud of smoke.
+// The cannon on the lawn at (200, 529), seen from the side: a big spoked
+// wheel, the trail running back to the right, and the barrel rising to the
+// upper left, toward the turkey of scene 2 standing above the box. Frames:
+// at rest, fuse alight, the boom with a big flash and the smoke rolling out,
+// a cloud of smoke.
 #include <cmath>
+#include <vector>
 
 #include "picture.h"
 #include "style.h"
@@ -14,56 +14,62 @@ namespace {
 using namespace art;
 
 constexpr int kW = 200, kH = 70;
-constexpr double kAxisX = 92;                   // the barrel's line, up the lawn
-constexpr double kMuzzleY = 28, kBreechY = 50;  // far and near ends of the barrel
+// The barrel's line: the muzzle upper left, the breech lower right.
+constexpr double kMuzzleX = 46, kMuzzleY = 26;
+constexpr double kBreechX = 160, kBreechY = 44;
+constexpr double kWheelX = 118, kWheelY = 48, kWheelR = 19;
 
-void Wheel(cairo_t* cr, double cx, double cy) {
-  Ellipse(cr, cx, cy, 7, 19);
-  FillShaded(cr, kWoodLight, 2, 2, 2.2);
-  Ellipse(cr, cx, cy, 3.5, 14);
-  Stroke(cr, kWood, 2);
-  Ellipse(cr, cx, cy, 2.5, 3);
+void Wheel(cairo_t* cr) {
+  Ellipse(cr, kWheelX, kWheelY, kWheelR, kWheelR);
+  FillShaded(cr, kWood, 2, 2, 2.4);
+  Ellipse(cr, kWheelX, kWheelY, kWheelR - 5, kWheelR - 5);
+  FillOutline(cr, Darker(kWood, 0.25), 1.4);
+  for (int i = 0; i < 6; ++i) {
+    const double a = i * M_PI / 6;
+    const double dx = std::cos(a) * (kWheelR - 5), dy = std::sin(a) * (kWheelR - 5);
+    Line(cr, kWheelX - dx, kWheelY - dy, kWheelX + dx, kWheelY + dy, kWoodLight, 2.6);
+  }
+  Ellipse(cr, kWheelX, kWheelY, 4, 4);
   FillOutline(cr, kSteel, 1.2);
 }
 
 void Cannon(cairo_t* cr, double kick, bool fuseLit) {
   cairo_save(cr);
-  cairo_translate(cr, 0, kick);
-  // Carriage cheeks between the wheels, and the trail running back toward us.
-  Polygon(cr, {{kAxisX - 30, 40}, {kAxisX + 30, 40}, {kAxisX + 26, 56}, {kAxisX - 26, 56}});
-  FillShaded(cr, kWood, 0, 4);
-  Polygon(cr, {{kAxisX - 10, 54}, {kAxisX + 10, 54}, {kAxisX + 14, 64}, {kAxisX - 14, 64}});
-  FillShaded(cr, kWood, 0, 2);
-  Wheel(cr, kAxisX - 36, 46);
-  Wheel(cr, kAxisX + 36, 46);
-  // Barrel: a tapering tube going away from us, iron with a brass band.
-  Polygon(cr, {{kAxisX - 9, kMuzzleY}, {kAxisX + 9, kMuzzleY}, {kAxisX + 17, kBreechY}, {kAxisX - 17, kBreechY}});
-  FillShaded(cr, kCowPatch, -2, 0);
-  Line(cr, kAxisX - 3, kMuzzleY + 2, kAxisX - 6, kBreechY - 4, Lighter(kCowPatch, 0.35), 1.6);
-  Polygon(cr, {{kAxisX - 13, 38}, {kAxisX + 13, 38}, {kAxisX + 14, 41}, {kAxisX - 14, 41}});
+  cairo_translate(cr, kick, kick * 0.3);
+  // Trail: the carriage's beam from under the barrel back to the ground.
+  Polygon(cr, {{kWheelX - 22, kWheelY - 12}, {kWheelX + 10, kWheelY - 14}, {188, 60}, {186, 66}, {176, 66},
+               {kWheelX - 18, kWheelY - 2}});
+  FillShaded(cr, kWood, 0, 3, 2);
+  // Barrel: iron, tapering from the breech to the muzzle, with a brass band
+  // and a swell at the muzzle.
+  const double a = std::atan2(kBreechY - kMuzzleY, kBreechX - kMuzzleX);
+  const double len = std::hypot(kBreechX - kMuzzleX, kBreechY - kMuzzleY);
+  cairo_save(cr);
+  cairo_translate(cr, kMuzzleX, kMuzzleY);
+  cairo_rotate(cr, a);
+  Polygon(cr, {{4, -7}, {len, -12}, {len, 12}, {4, 7}});
+  FillShaded(cr, kCowPatch, 0, 4, 2);
+  Line(cr, 8, -4, len - 6, -8, Lighter(kCowPatch, 0.4), 2);
+  RoundRect(cr, len * 0.55, -10.5, 6, 21, 1.5);
   FillOutline(cr, kBuckle, 1.2);
-  // Muzzle ring and its dark bore.
-  Ellipse(cr, kAxisX, kMuzzleY, 11, 6);
-  FillShaded(cr, kCowPatch, 0, 1, 1.8);
-  Ellipse(cr, kAxisX, kMuzzleY, 6.5, 3.5);
-  Fill(cr, kBlack);
-  // Breech and its knob, nearest to the viewer.
-  Ellipse(cr, kAxisX, kBreechY, 17, 9);
-  FillShaded(cr, kCowPatch, 0, 2);
-  Ellipse(cr, kAxisX, kBreechY + 6, 5, 5);
-  FillOutline(cr, kCowPatch);
-  // Fuse from the touch hole on top of the breech.
-  Curve(cr, {{kAxisX + 6, kBreechY - 6}, {kAxisX + 12, kBreechY - 13}, {kAxisX + 20, kBreechY - 14}});
+  RoundRect(cr, -2, -9, 9, 18, 3);
+  FillShaded(cr, kCowPatch, 0, 3, 2);
+  Ellipse(cr, len + 5, 0, 7, 7);  // the knob at the breech
+  FillShaded(cr, kCowPatch, 2, 2, 2);
+  // Fuse from the touch hole near the breech.
+  Curve(cr, {{len - 8, -11}, {len - 4, -17}, {len + 3, -19}});
   Stroke(cr, kOutline, 2);
   if (fuseLit) {
-    const double fx = kAxisX + 20, fy = kBreechY - 14;
+    const double fx = len + 3, fy = -19;
     for (int i = 0; i < 8; ++i) {
-      const double a = i * M_PI / 4;
-      Line(cr, fx, fy, fx + std::cos(a) * 7, fy + std::sin(a) * 7, kFlashOrange, 2);
+      const double t = i * M_PI / 4;
+      Line(cr, fx, fy, fx + std::cos(t) * 7, fy + std::sin(t) * 7, kFlashOrange, 2);
     }
     Ellipse(cr, fx, fy, 3.5, 3.5);
     FillOutline(cr, kFlashYellow, 1);
   }
+  cairo_restore(cr);
+  Wheel(cr);
   cairo_restore(cr);
 }
 
@@ -72,28 +78,34 @@ void Puff(cairo_t* cr, double cx, double cy, double r) {
   FillShaded(cr, kSmoke, 2, 3, 1.5);
 }
 
-// The blast thrown up the lawn from the muzzle, smoke already rolling out
-// on both sides of it.
+// The blast thrown out of the muzzle along the barrel's line, smoke
+// already rolling out above and behind it.
 void Boom(cairo_t* cr) {
-  Puff(cr, kAxisX - 30, 24, 9);
-  Puff(cr, kAxisX + 30, 22, 10);
-  Puff(cr, kAxisX - 44, 32, 7);
+  Puff(cr, 70, 12, 9);
+  Puff(cr, 92, 18, 7);
+  Puff(cr, 52, 44, 8);
+  const double a = std::atan2(kBreechY - kMuzzleY, kBreechX - kMuzzleX);
+  cairo_save(cr);
+  cairo_translate(cr, kMuzzleX - 2, kMuzzleY);
+  cairo_rotate(cr, a);
   std::vector<Point> star;
-  const double cx = kAxisX, cy = kMuzzleY - 2;
-  for (int i = 0; i <= 16; ++i) {
-    const double a = -M_PI / 2 + (i - 8) * 0.2;
-    const double r = (i % 2 ? 9.0 : 21.0) * (1.0 - std::abs(i - 8) / 13.0);
-    star.push_back({cx + std::cos(a) * r * 1.5, cy + std::sin(a) * r});
+  for (int i = 0; i <= 18; ++i) {
+    const double t = M_PI + (i - 9) * 0.19;
+    const double r = (i % 2 ? 22.0 : 42.0) * (1.0 - std::abs(i - 9) / 16.0);
+    star.push_back({std::cos(t) * r, std::sin(t) * r * 0.7});
   }
   Polygon(cr, star);
-  FillOutline(cr, kFlashOrange, 1.8);
-  Ellipse(cr, cx, cy - 5, 10, 6);
-  FillOutline(cr, kFlashYellow, 1.2);
+  FillOutline(cr, kFlashOrange, 2);
+  Ellipse(cr, -13, 0, 13, 8);
+  FillOutline(cr, kFlashYellow, 1.4);
+  Ellipse(cr, -10, 0, 6, 4);
+  Fill(cr, kWhite);
+  cairo_restore(cr);
 }
 
 void SmokeCloud(cairo_t* cr) {
-  const Point puffs[] = {{kAxisX - 18, 20}, {kAxisX + 14, 14}, {kAxisX - 2, 26}, {kAxisX + 34, 26}, {kAxisX - 38, 30}};
-  const double radii[] = {11, 12, 10, 9, 8};
+  const Point puffs[] = {{30, 22}, {54, 14}, {44, 34}, {76, 22}, {20, 40}};
+  const double radii[] = {12, 11, 10, 9, 8};
   for (int i = 0; i < 5; ++i) Puff(cr, puffs[i].x, puffs[i].y, radii[i]);
 }
 
@@ -101,7 +113,7 @@ void AddCannon(PictureList& out) {
   out.push_back({"Cannon1", kW, kH, true, [](cairo_t* cr) { Cannon(cr, 0, false); }});
   out.push_back({"Cannon2", kW, kH, true, [](cairo_t* cr) { Cannon(cr, 0, true); }});
   out.push_back({"Cannon3", kW, kH, true, [](cairo_t* cr) {
-                   Cannon(cr, 3, false);
+                   Cannon(cr, 4, false);
                    Boom(cr);
                  }});
   out.push_back({"Cannon4", kW, kH, true, [](cairo_t* cr) {

@@ -1,12 +1,9 @@
-// The shotgun at the bottom of the screen (550, 525; in scene 2 at 200 and in
-// scene 3 at 380), seen from behind the shooter: it points up the lawn, into
-// the picture, at the turkey standing ahead of it. Foreshortened, so the
-// stock is near and broad and the twin muzzles small and far. Frames: at
-// rest, the blast with the kick back, smoke while it comes forward, almost
-// back.
+// The shotgun in the lawn's near corner (550, 525; in scene 2 at 200 and in
+// scene 3 at 380), seen from the side: the butt low on the right, the long
+// twin barrels rising to the upper left, toward the turkey standing above
+// and left of the box in every scene. Frames: at rest, the blast with the
+// kick back, smoke while it comes forward, almost back.
 #include <cmath>
-#include <initializer_list>
-#include <utility>
 #include <vector>
 
 #include "picture.h"
@@ -17,81 +14,78 @@ namespace {
 using namespace art;
 
 constexpr int kW = 250, kH = 75;
-// The gun's axis: the muzzles far up, the butt near the viewer. The turkeys
-// stand 40 to 90 pixels right of the sprite's left edge in their scenes, so
-// the axis leans a little to the right on its way up.
-constexpr double kMuzzleX = 70, kMuzzleY = 18;
-constexpr double kButtX = 56, kButtY = 68;
+// The muzzle and the butt on the box; the gun is drawn along the line
+// between them, x from the muzzle (0) to the butt (kLength), y across it
+// (negative: the upper side).
+constexpr double kMuzzleX = 40, kMuzzleY = 20;
+constexpr double kButtX = 226, kButtY = 58;
+const double kAngle = std::atan2(kButtY - kMuzzleY, kButtX - kMuzzleX);
+const double kLength = std::hypot(kButtX - kMuzzleX, kButtY - kMuzzleY);
 
-// A point on the axis at depth d (0 muzzle .. 1 butt), with a sideways
-// offset scaled by the perspective there.
-Point At(double d, double side, double kick) {
-  const double scale = 0.4 + 0.8 * d;
-  return {kMuzzleX + (kButtX - kMuzzleX) * d + side * scale,
-          kMuzzleY + (kButtY - kMuzzleY) * d + kick * (0.4 + 0.6 * d)};
-}
-
-void Shape(cairo_t* cr, std::initializer_list<std::pair<double, double>> depthAndSide, double kick) {
-  std::vector<Point> pts;
-  for (auto [d, side] : depthAndSide) pts.push_back(At(d, side, kick));
-  Polygon(cr, pts);
+// Into the gun's own frame; kick pushes it back along its line and lifts
+// the muzzle a little, as a recoil does.
+void Frame(cairo_t* cr, double kick) {
+  cairo_translate(cr, kMuzzleX, kMuzzleY);
+  cairo_rotate(cr, kAngle);
+  cairo_translate(cr, kick, 0);
+  cairo_translate(cr, kLength, 0);
+  cairo_rotate(cr, kick * 0.005);
+  cairo_translate(cr, -kLength, 0);
 }
 
 void Shotgun(cairo_t* cr, double kick) {
-  // Stock: the near end, its top lit and its right side in shade, with the
-  // grip narrowing toward the receiver and a dark recoil pad at the butt.
-  Shape(cr, {{0.64, -6}, {0.64, 6}, {0.8, 11}, {1.0, 15}, {1.0, -15}, {0.8, -11}}, kick);
-  FillShaded(cr, kGunStock, 0, 0, 1.8);
-  Shape(cr, {{0.66, 6}, {0.8, 11}, {1.0, 15}, {1.0, 21}, {0.8, 16}, {0.68, 9}}, kick);
-  FillOutline(cr, Darker(kGunStock, 0.3), 1.6);
-  Shape(cr, {{0.97, -15}, {0.97, 21}, {1.02, 21}, {1.02, -15}}, kick);
+  cairo_save(cr);
+  Frame(cr, kick);
+  const double L = kLength;
+  // Stock: the grip behind the receiver, widening to the butt, a dark
+  // recoil pad at its end.
+  Blob(cr, {{L - 64, -5}, {L - 30, -9}, {L - 2, -11}, {L, 2}, {L - 2, 14}, {L - 30, 9}, {L - 58, 8}});
+  FillShaded(cr, kGunStock, 0, 3, 1.8);
+  RoundRect(cr, L - 5, -11, 6, 25, 2);
   FillOutline(cr, kBlack, 1.4);
-  Line(cr, At(0.7, -3, kick).x, At(0.7, -3, kick).y, At(0.93, -6, kick).x, At(0.93, -6, kick).y,
-       Lighter(kGunStock, 0.25), 1.4);
-  // Fore-end: wood under and beside the barrels.
-  Shape(cr, {{0.22, -10}, {0.22, 10}, {0.5, 11}, {0.5, -11}}, kick);
+  Line(cr, L - 56, -3, L - 12, -7, Lighter(kGunStock, 0.25), 1.6);
+  // Fore-end: wood under the barrels.
+  RoundRect(cr, 40, 1, 62, 8, 4);
   FillShaded(cr, kGunStock, 0, 2, 1.6);
-  // The two barrels side by side, narrowing with distance, a rib between.
-  for (double side : {-4.5, 4.5}) {
-    Shape(cr, {{0.0, side - 4.5}, {0.0, side + 4.5}, {0.62, side + 4.5}, {0.62, side - 4.5}}, kick);
-    FillShaded(cr, kSteel, side < 0 ? 1 : -1, 0, 1.5);
-  }
-  Line(cr, At(0.02, 0, kick).x, At(0.02, 0, kick).y, At(0.52, 0, kick).x, At(0.52, 0, kick).y, kSteelLight, 1.4);
-  // Muzzles: two dark bores in steel rings, the bead sight between them.
-  for (double side : {-4.5, 4.5}) {
-    const Point m = At(0.0, side, kick);
-    Ellipse(cr, m.x, m.y, 3.4, 2.6);
-    FillOutline(cr, kSteelLight, 1.2);
-    Ellipse(cr, m.x, m.y, 1.7, 1.2);
-    Fill(cr, kBlack);
-  }
-  // Receiver, the trigger guard hanging below it on the shaded side, and the
-  // two hammers cocked back toward the shooter.
-  const Point r = At(0.62, 0, kick);
+  // The barrels, one above the other as a side view shows them, a rib and
+  // a bead sight on top.
+  RoundRect(cr, 0, -6, 118, 6, 2);
+  FillShaded(cr, kSteel, 0, 2, 1.5);
+  RoundRect(cr, 0, -1, 112, 5, 2);
+  FillShaded(cr, Darker(kSteel, 0.15), 0, 2, 1.5);
+  Line(cr, 4, -5, 110, -5, kSteelLight, 1.3);
+  Ellipse(cr, 4, -7, 1.6, 1.6);
+  FillOutline(cr, kBuckle, 1);
+  // Receiver with the hammer cocked back, the trigger guard under it.
   cairo_new_sub_path(cr);
-  cairo_arc(cr, r.x + 12, r.y + 6, 5, -0.3, M_PI * 0.9);
-  Stroke(cr, kOutline, 2.2);
-  RoundRect(cr, r.x - 12, r.y - 4, 24, 10, 3);
-  FillShaded(cr, kSteel, 0, 2, 1.6);
-  for (double side : {-1.0, 1.0}) {
-    Curve(cr, {{r.x + side * 7, r.y - 2}, {r.x + side * 11, r.y - 8}, {r.x + side * 14, r.y - 6}});
-    Stroke(cr, kOutline, 2.4);
-  }
+  cairo_arc(cr, L - 70, 10, 6, 0, M_PI);
+  Stroke(cr, kOutline, 2.4);
+  Line(cr, L - 72, 8, L - 70, 14, kOutline, 2);
+  RoundRect(cr, 112, -8, L - 176, 17, 4);
+  FillShaded(cr, kSteel, 0, 3, 1.8);
+  Curve(cr, {{L - 72, -7}, {L - 68, -14}, {L - 61, -14}});
+  Stroke(cr, kOutline, 3);
+  // Muzzle ring.
+  Ellipse(cr, 0, -1, 2, 5.5);
+  FillOutline(cr, kSteelLight, 1.3);
+  cairo_restore(cr);
 }
 
+// The blast thrown out of the muzzle along the barrels' line.
 void Flash(cairo_t* cr, double kick) {
-  const Point m = At(0.0, 0, kick);
+  cairo_save(cr);
+  Frame(cr, kick);
   std::vector<Point> star;
-  // Rays thrown up the lawn, widest straight ahead.
-  for (int i = 0; i <= 12; ++i) {
-    const double a = -M_PI / 2 + (i - 6) * 0.24;
-    const double r = (i % 2 ? 7.0 : 17.0) * (1.0 - std::abs(i - 6) / 10.0);
-    star.push_back({m.x + std::cos(a) * r * 1.3, m.y + 2 + std::sin(a) * r});
+  for (int i = 0; i <= 14; ++i) {
+    const double a = M_PI + (i - 7) * 0.21;
+    const double r = (i % 2 ? 15.0 : 30.0) * (1.0 - std::abs(i - 7) / 13.0);
+    star.push_back({-2 + std::cos(a) * r, -1 + std::sin(a) * r * 0.65});
   }
   Polygon(cr, star);
   FillOutline(cr, kFlashOrange, 1.8);
-  Ellipse(cr, m.x, m.y - 4, 6, 4.5);
-  FillOutline(cr, kFlashYellow, 1.2);
+  Ellipse(cr, -9, -1, 9, 6);
+  FillOutline(cr, kFlashYellow, 1.3);
+  cairo_restore(cr);
 }
 
 void Smoke(cairo_t* cr, double cx, double cy, double r) {
@@ -108,12 +102,12 @@ void AddGun(PictureList& out) {
                  }});
   out.push_back({"Gun03", kW, kH, true, [](cairo_t* cr) {
                    Shotgun(cr, 2);
-                   Smoke(cr, kMuzzleX + 6, kMuzzleY - 8, 9);
-                   Smoke(cr, kMuzzleX - 10, kMuzzleY - 4, 7);
+                   Smoke(cr, kMuzzleX - 14, kMuzzleY - 2, 10);
+                   Smoke(cr, kMuzzleX + 6, kMuzzleY - 6, 8);
                  }});
   out.push_back({"Gun04", kW, kH, true, [](cairo_t* cr) {
                    Shotgun(cr, 1);
-                   Smoke(cr, kMuzzleX + 10, kMuzzleY - 10, 7);
+                   Smoke(cr, kMuzzleX - 20, kMuzzleY - 6, 8);
                  }});
 }
 
