@@ -32,24 +32,50 @@ void Star(cairo_t* cr, double x, double y, double r, Colour c) {
   FillOutline(cr, c, 1.2);
 }
 
+// Paints what draw draws, faded out toward the picture's top and left
+// edges, where the black screen goes on: the night runs on past them
+// instead of stopping at a line.
+template <typename Draw>
+void FadedToTopAndLeft(cairo_t* cr, Draw draw) {
+  cairo_push_group(cr);
+  cairo_push_group(cr);
+  draw();
+  cairo_pop_group_to_source(cr);
+  cairo_pattern_t* left = cairo_pattern_create_linear(0, 0, 110, 0);
+  cairo_pattern_add_color_stop_rgba(left, 0, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(left, 1, 0, 0, 0, 1);
+  cairo_mask(cr, left);
+  cairo_pattern_destroy(left);
+  cairo_pop_group_to_source(cr);
+  cairo_pattern_t* top = cairo_pattern_create_linear(0, 0, 0, 90);
+  cairo_pattern_add_color_stop_rgba(top, 0, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(top, 1, 0, 0, 0, 1);
+  cairo_mask(cr, top);
+  cairo_pattern_destroy(top);
+}
+
 // The night: the same stars in every frame (they twinkle, never go out),
 // a moon, and the hill the cow stands on running off the screen's corner.
 void Night(cairo_t* cr, int twinkle) {
   cairo_set_source_rgb(cr, 0, 0, 0);
   cairo_paint(cr);
-  const Point stars[] = {{40, 40},  {120, 24}, {210, 60},  {300, 30},  {260, 120},
-                         {60, 150}, {150, 110}, {420, 150}, {350, 200}, {30, 230}};
-  for (int i = 0; i < 10; ++i) {
-    const bool bright = (i + twinkle) % 3 == 0;
-    Star(cr, stars[i].x, stars[i].y, bright ? 7 : 4.5, bright ? kLeafGold : Mix(kLeafGold, kWhite, 0.5));
-  }
-  // A crescent: the lit disc with a black bite out of it.
+  FadedToTopAndLeft(cr, [&] {
+    const Point stars[] = {{40, 40},  {120, 24}, {210, 60},  {300, 30}, {260, 120}, {60, 150},
+                           {150, 110}, {420, 150}, {350, 200}, {30, 230}, {8, 96},   {96, 8},
+                           {14, 300}, {190, 14}, {70, 250}, {250, 6},  {22, 180}};
+    for (int i = 0; i < 17; ++i) {
+      const bool bright = (i + twinkle) % 3 == 0;
+      Star(cr, stars[i].x, stars[i].y, bright ? 7 : 4.5, bright ? kLeafGold : Mix(kLeafGold, kWhite, 0.5));
+    }
+    // The hill, wide enough to run out past the picture's left edge.
+    Ellipse(cr, 300, 460, 400, 160);
+    FillShaded(cr, Darker(kGrassDark, 0.45), 0, 8, 2);
+  });
+  // A crescent: the lit disc with a bite of the night's own black out of it.
   Ellipse(cr, 384, 70, 30, 30);
   FillOutline(cr, kCloud, 1.5);
   Ellipse(cr, 398, 60, 27, 27);
-  Fill(cr, kBlack);
-  Ellipse(cr, 262, 430, 250, 132);
-  FillShaded(cr, Darker(kGrassDark, 0.45), 0, 8, 2);
+  Fill(cr, Rgb255(0, 0, 0));
 }
 
 void Frame(cairo_t* cr, double lift, const CowPose& pose, bool sparkle, int twinkle) {
@@ -66,16 +92,17 @@ void Frame(cairo_t* cr, double lift, const CowPose& pose, bool sparkle, int twin
 }
 
 void AddFinaleCow(PictureList& out) {
-  out.push_back({"Cow3", kW, kH, false, [](cairo_t* cr) { Frame(cr, 0, {.tail = 0.2}, false, 0); }});
-  out.push_back({"Cow4", kW, kH, false, [](cairo_t* cr) { Frame(cr, 0, {.tail = -0.4, .legBend = 1}, false, 1); }});
-  out.push_back({"Cow5", kW, kH, false, [](cairo_t* cr) { Frame(cr, 24, {.tail = 0.8, .legSwing = 0.6}, false, 2); }});
-  out.push_back({"Cow6", kW, kH, false, [](cairo_t* cr) { Frame(cr, 50, {.tail = 1, .legSwing = 1}, false, 0); }});
+  // The fades would band on the display's 16 bits: every frame is dithered.
+  out.push_back({"Cow3", kW, kH, false, [](cairo_t* cr) { Frame(cr, 0, {.tail = 0.2}, false, 0); }, true});
+  out.push_back({"Cow4", kW, kH, false, [](cairo_t* cr) { Frame(cr, 0, {.tail = -0.4, .legBend = 1}, false, 1); }, true});
+  out.push_back({"Cow5", kW, kH, false, [](cairo_t* cr) { Frame(cr, 24, {.tail = 0.8, .legSwing = 0.6}, false, 2); }, true});
+  out.push_back({"Cow6", kW, kH, false, [](cairo_t* cr) { Frame(cr, 50, {.tail = 1, .legSwing = 1}, false, 0); }, true});
   out.push_back({"Cow7", kW, kH, false, [](cairo_t* cr) {
                    Frame(cr, 64, {.tail = 1, .legSwing = 1, .eyesClosed = true, .smiling = true}, true, 1);
-                 }});
+                 }, true});
   out.push_back({"Cow8", kW, kH, false, [](cairo_t* cr) {
                    Frame(cr, 0, {.tail = -0.2, .eyesClosed = true, .smiling = true}, true, 2);
-                 }});
+                 }, true});
 }
 
 const PictureGroup kFinaleCow(AddFinaleCow);
