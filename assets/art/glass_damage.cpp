@@ -40,53 +40,72 @@ void Glint(cairo_t* cr, double x, double y, double r) {
   FillOutline(cr, kWhite, 1.2);
 }
 
-// The shot has struck the viewer's own screen: a dark point of impact in a
-// ring of crushed glass, long radial cracks with side branches, ring
-// fractures linking them at three distances, and glints.
-void DrawCrack(cairo_t* cr) {
-  const double cx = 90, cy = 76;
-  Random rnd(77);
-  const int kRays = 11;
-  std::vector<std::vector<Point>> rays;
-  for (int i = 0; i < kRays; ++i) {
-    const double a = i * 2 * M_PI / kRays + rnd.Range(-0.2, 0.2);
-    std::vector<Point> ray{{cx, cy}};
-    double r = 0;
-    const double reach = rnd.Range(48, 74);
-    while (r < reach) {
-      r = std::min(reach, r + rnd.Range(9, 15));
-      const double j = rnd.Range(-0.12, 0.12);
-      ray.push_back({cx + std::cos(a + j) * r * 1.1, cy + std::sin(a + j) * r * 0.85});
-    }
-    rays.push_back(ray);
+// A jagged line: the straight run from a to b broken into kinks.
+std::vector<Point> Jagged(Random& rnd, Point a, Point b, int kinks, double jitter) {
+  std::vector<Point> pts{a};
+  const double dx = b.x - a.x, dy = b.y - a.y, len = std::hypot(dx, dy);
+  for (int k = 1; k < kinks; ++k) {
+    const double t = (k + rnd.Range(-0.3, 0.3)) / kinks;
+    const double off = rnd.Range(-jitter, jitter);
+    pts.push_back({a.x + dx * t - dy / len * off, a.y + dy * t + dx / len * off});
   }
-  // Ring fractures between neighbouring rays, bowed a little outward.
-  for (double ringR : {16.0, 34.0, 56.0})
-    for (int i = 0; i < kRays; ++i) {
-      if (rnd.Next() > 0.75) continue;
-      const double a0 = i * 2 * M_PI / kRays, a1 = (i + 1) * 2 * M_PI / kRays;
-      const double r = ringR * rnd.Range(0.9, 1.1);
-      std::vector<Point> arc;
-      for (int k = 0; k <= 3; ++k) {
-        const double a = a0 + (a1 - a0) * k / 3.0;
-        const double bow = (k == 1 || k == 2) ? 1.06 : 1.0;
-        arc.push_back({cx + std::cos(a) * r * bow * 1.1, cy + std::sin(a) * r * bow * 0.85});
-      }
-      CrackLine(cr, arc, 1.0);
-    }
-  for (const auto& ray : rays) {
-    TaperedCrack(cr, ray, 2.0);
-    // A side branch from the ray's middle.
-    const Point& from = ray[ray.size() / 2];
-    const double a = std::atan2(from.y - cy, from.x - cx) + (rnd.Next() < 0.5 ? -0.6 : 0.6);
-    const double len = rnd.Range(10, 18);
-    CrackLine(cr, {from, {from.x + std::cos(a) * len, from.y + std::sin(a) * len}}, 0.9);
+  pts.push_back(b);
+  return pts;
+}
+
+// The shot has struck the viewer's own screen: a dark point of impact in
+// crushed glass, and shards radiating from it at uneven angles and lengths,
+// jagged, some forked, a few linked by short cross cracks, with loose
+// facets near the impact. No rings: rings read as a cobweb. The impact
+// sits off the middle, so the copy the screen's corner cuts shows another
+// part of the break than the whole ones.
+void DrawCrack(cairo_t* cr) {
+  const double cx = 80, cy = 68;
+  Random rnd(4242);
+  struct Ray {
+    double angle, reach;
+    std::vector<Point> pts;
+  };
+  std::vector<Ray> rays;
+  for (double a = rnd.Range(0, 0.6); a < 2 * M_PI - 0.3; a += rnd.Range(0.3, 0.85)) {
+    const double reach = rnd.Next() < 0.3 ? rnd.Range(24, 42) : rnd.Range(56, 74);
+    const Point end{cx + std::cos(a) * reach, cy + std::sin(a) * reach * 0.86};
+    rays.push_back({a, reach, Jagged(rnd, {cx, cy}, end, 3 + static_cast<int>(reach / 20), 4.5)});
+  }
+  auto pointOn = [&](const Ray& r, double f) {
+    const size_t i = std::min(r.pts.size() - 1, static_cast<size_t>(f * static_cast<double>(r.pts.size() - 1)));
+    return r.pts[i];
+  };
+  // Loose facets next to the impact, between some neighbouring shards.
+  for (size_t i = 0; i < rays.size(); ++i) {
+    if (rnd.Next() < 0.45) continue;
+    const Ray& a = rays[i];
+    const Ray& b = rays[(i + 1) % rays.size()];
+    Polygon(cr, {{cx + std::cos(a.angle) * 6, cy + std::sin(a.angle) * 5}, pointOn(a, rnd.Range(0.25, 0.45)),
+                 pointOn(b, rnd.Range(0.2, 0.4))});
+    FillOutline(cr, rnd.Next() < 0.5 ? kGlass : Mix(kGlass, kSkyTop, 0.35), 1.2);
+  }
+  // Short cross cracks between neighbours, each at its own distance.
+  for (size_t i = 0; i < rays.size(); ++i) {
+    if (rnd.Next() < 0.5) continue;
+    const Ray& a = rays[i];
+    const Ray& b = rays[(i + 1) % rays.size()];
+    CrackLine(cr, Jagged(rnd, pointOn(a, rnd.Range(0.4, 0.8)), pointOn(b, rnd.Range(0.4, 0.8)), 2, 3), 0.9);
+  }
+  for (const Ray& r : rays) {
+    TaperedCrack(cr, r.pts, rnd.Range(1.6, 2.4));
+    if (r.reach < 45 || rnd.Next() < 0.4) continue;
+    // A fork from the shard's outer half.
+    const Point from = pointOn(r, rnd.Range(0.5, 0.7));
+    const double a = r.angle + (rnd.Next() < 0.5 ? -1 : 1) * rnd.Range(0.35, 0.7);
+    const double len = rnd.Range(12, 22);
+    CrackLine(cr, Jagged(rnd, from, {from.x + std::cos(a) * len, from.y + std::sin(a) * len * 0.86}, 2, 2), 1.0);
   }
   // Crushed glass round the impact, and the dark point where the shot struck.
   std::vector<Point> crushed;
-  for (int i = 0; i < 14; ++i) {
-    const double a = i * 2 * M_PI / 14;
-    const double r = i % 2 ? 7.0 : 10.5;
+  for (int i = 0; i < 12; ++i) {
+    const double a = i * 2 * M_PI / 12 + rnd.Range(-0.15, 0.15);
+    const double r = i % 2 ? rnd.Range(5, 7.5) : rnd.Range(8.5, 12);
     crushed.push_back({cx + std::cos(a) * r, cy + std::sin(a) * r * 0.9});
   }
   Polygon(cr, crushed);
@@ -99,8 +118,8 @@ void DrawCrack(cairo_t* cr) {
   }
   Polygon(cr, hole);
   FillOutline(cr, kBlack, 1.2);
-  Glint(cr, cx - 22, cy - 20, 8);
-  Glint(cr, cx + 40, cy + 14, 5);
+  Glint(cr, cx - 20, cy - 18, 7);
+  Glint(cr, cx + 36, cy + 16, 4.5);
 }
 
 void DrawHole(cairo_t* cr) {
