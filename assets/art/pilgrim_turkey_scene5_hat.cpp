@@ -68,9 +68,9 @@ void AddScene(PictureList& out) {
     double lift, crouch, wings, squash;
   };
   const Bounce bounces[] = {{"P&T18", 0, 0.7, 0.3, 0.88},
-                            {"P&T19", 20, 0, 0.7, 1.0},
-                            {"P&T20", 40, 0, 1.0, 1.0},
-                            {"P&T21", 18, 0.2, 0.6, 1.0},
+                            {"P&T19", 14, 0, 0.7, 1.0},
+                            {"P&T20", 22, 0, 1.0, 1.0},
+                            {"P&T21", 12, 0.2, 0.6, 1.0},
                             {"P&T22", 0, 1.0, 0.2, 0.84}};
   for (const Bounce& b : bounces) {
     Add(out, b.name, kPT18, [flat, b](cairo_t* cr) {
@@ -86,7 +86,10 @@ void AddScene(PictureList& out) {
   // Standing on him, pleased with itself; then off the belly, ready to run.
   Add(out, "P&T23", kPT23, [flat, proud](cairo_t* cr) {
     LyingPilgrim(cr, flat);
-    Turkey(cr, kBellyX, kBellyY, proud);
+    TurkeyLook onBelly = proud;
+    onBelly.crouch = 1;  // settled on him, and clear of the picture's top
+    onBelly.lift = -10;
+    Turkey(cr, kBellyX, kBellyY, onBelly);
   });
   Add(out, "P&T24", kPT23, [flat](cairo_t* cr) {
     LyingPilgrim(cr, flat);
@@ -98,7 +101,7 @@ void AddScene(PictureList& out) {
   Add(out, "P&T25", kPT23, [flat](cairo_t* cr) {
     LyingPilgrim(cr, flat);
     Streaks(cr, 500, 556, {474, 490, 506});
-    Turkey(cr, 584, kGround, {.facingRight = true, .lean = 0.7, .wings = 0.9, .running = true, .hat = true, .eyes = Eyes::kWide});
+    Turkey(cr, 570, kGround, {.facingRight = true, .lean = 0.7, .wings = 0.9, .running = true, .hat = true, .eyes = Eyes::kWide});
   });
   // Left behind, seeing stars.
   for (int i = 0; i < 2; ++i) {

@@ -8,7 +8,7 @@ namespace art::scene5 {
 namespace {
 
 const Colour kTurkeyHead = Rgb255(232, 206, 190);
-constexpr double kTurkeyScale = 0.85;  // a head shorter than the pilgrim
+constexpr double kTurkeyScale = 1.1;  // as tall as the pilgrim
 
 // Facing right around its own foot point (0, 0), about 96 px tall. Returns
 // nothing; the head's place for extras comes from TurkeyHead.

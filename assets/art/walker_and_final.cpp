@@ -26,7 +26,7 @@ using namespace art;
 constexpr int kWalkW = 400, kWalkH = 170;
 constexpr double kWalkEndX = 407, kWalkY = 420;  // where the walker stops
 constexpr double kCowX = 610, kCowY = 454;        // the lawn cow's figure origin
-constexpr double kTurkeyCx = 487, kFootY = 584;   // turkey on the cow's ground line
+constexpr double kTurkeyCx = 487, kFootY = 581;   // turkey on the cow's ground line
 constexpr double kCollarX = kCowX + 52, kCollarY = kCowY + 88;
 
 void Rope(cairo_t* cr, Point from, Point to, double sag) {
