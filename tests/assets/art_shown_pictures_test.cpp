@@ -47,7 +47,7 @@ TEST_F(ShownPictures, EveryStoryBeatIsDrawnInTwoShows) {
   // Frames the scripts step past without drawing: each holds nothing that
   // the pictures shown around it do not already tell.
   const std::set<std::string> mayStayUnseen = {
-      "cannon4.bmp",   // the cannon is set back to its first frame as it reaches this one
+      "cannon4.bmp",   // set back to frame 1 as it reaches this one; Cannon3 has the smoke
       "t2-07.bmp",     // the cut to the next range comes on the frame that reaches it
       "t2-27.bmp",     // likewise; T2-26 and T2-28 tell the fall
       "pilgrim05.bmp", "pilgrim06.bmp",  // the hop is cut off at frame 13
