@@ -13,9 +13,10 @@ namespace gs::soundgen {
 Samples ShotgunBlast() {
   NoiseSource noise(0x5107);
   // Shorter and brighter than the cannon, and nothing below 150 Hz: the
-  // crack of the shot, the blast, and its report off the shack and trees.
+  // crack of the shot, the blast, and its report off the shack and trees,
+  // which loses its highs as it rolls away.
   Samples out(SamplesFor(0.73));
-  Biquad crackHp, blastHp, blastLp, echoHp, echoLp, lowCut, lowCut2;
+  Biquad crackHp, blastHp, blastLp, echoHp, echoLp, air, air2, lowCut, lowCut2;
   crackHp.HighPass(2000.0, 0.7);
   blastHp.HighPass(300.0, 0.7);
   blastLp.LowPass(5000.0, 0.7);
@@ -26,11 +27,15 @@ Samples ShotgunBlast() {
   for (size_t i = 0; i < out.size(); ++i) {
     const double t = TimeOf(i);
     const double n = noise.White();
-    const double crack = crackHp.Process(n) * Decay(t, 0.003) * 1.8;
+    const double crack = crackHp.Process(n) * Decay(t, 0.003) * 1.7;
     const double blast = blastLp.Process(blastHp.Process(n)) * Strike(t, 0.001, 0.08) * 1.0;
     // The report swells back a moment later and rolls on.
     const double echo = echoLp.Process(echoHp.Process(noise.White())) * Strike(t, 0.03, 0.25) * 1.7;
-    out[i] = lowCut2.Process(lowCut.Process(crack + Saturate(2.5 * (blast + echo)) * 0.6));
+    const double dark = 2000.0 + 8000.0 * Decay(t, 0.3);
+    air.LowPass(dark, 0.7);
+    air2.LowPass(dark, 0.7);
+    const double body = air2.Process(air.Process(Saturate(2.5 * (blast + echo)) * 0.6));
+    out[i] = lowCut2.Process(lowCut.Process(crack + body));
   }
   FadeTail(out, 0.25);
   return out;

@@ -120,9 +120,10 @@ Samples Thump() {
   // A heavy body landing on the ground: a low body that sinks from 110 to
   // 62 Hz, the hollow knock of the ground, which small speakers play, and
   // only a short soft slap on top.
-  Biquad slap, knock;
+  Biquad slap, knock, knock2;
   slap.BandPass(1500.0, 1.0);
   knock.BandPass(450.0, 2.0);
+  knock2.BandPass(450.0, 2.0);
   double bodyPhase = 0.0, knockPhase = 0.0;
   for (size_t i = 0; i < out.size(); ++i) {
     const double t = TimeOf(i);
@@ -130,7 +131,7 @@ Samples Thump() {
     const double body = std::sin(2.0 * M_PI * bodyPhase) * Strike(t, 0.004, 0.13) * 0.8;
     knockPhase += (400.0 + 120.0 * Decay(t, 0.02)) / kRate;
     const double knocked =
-        (std::sin(2.0 * M_PI * knockPhase) + knock.Process(noise.White()) * 1.5) * Strike(t, 0.002, 0.1) * 1.2;
+        (std::sin(2.0 * M_PI * knockPhase) + knock2.Process(knock.Process(noise.White())) * 3.0) * Strike(t, 0.002, 0.1) * 1.2;
     const double slapped = slap.Process(noise.White()) * Strike(t, 0.0005, 0.006) * 0.5;
     out[i] = body + knocked + slapped;
   }
