@@ -9,7 +9,8 @@
 #          silence added so that short sounds are measured too)
 #   rms    RMS over the first 400 ms, dBFS; the band columns are the RMS of
 #          the same 400 ms filtered to 40-80 Hz, 60-120 Hz, 200-1000 Hz,
-#          above 1 kHz and above 3 kHz
+#          above 1 kHz and above 3 kHz (sinc filters with narrow transitions:
+#          sox's default one is too wide for the low bands)
 # usage: sound-figures.sh FOLDER [FOLDER...]   (needs sox and ffmpeg)
 set -euo pipefail
 [ $# -ge 1 ] || { echo "usage: $0 FOLDER [FOLDER...]" >&2; exit 2; }
@@ -36,8 +37,8 @@ for folder in "$@"; do
            awk '/M:/ { for (i = 1; i <= NF; ++i) if ($i == "M:") { v = $(i + 1) + 0; if (!seen || v > m) m = v; seen = 1 } }
                 END { printf "%.1f", seen ? m : -70 }')
     printf '%-10s %-14s %5.2f %6s %6s %6s %6s %6s %6s %7s %7s %7s %7s\n' "$(basename "$folder")" "$f.wav" "$len" \
-      "$pk" "$nearpk" "$crest" "$mmax" "$(rms "$w" trim 0 0.4)" "$(rms "$w" sinc 40-80 trim 0 0.4)" \
-      "$(rms "$w" sinc 60-120 trim 0 0.4)" "$(rms "$w" sinc 200-1000 trim 0 0.4)" "$(rms "$w" sinc 1000 trim 0 0.4)" \
+      "$pk" "$nearpk" "$crest" "$mmax" "$(rms "$w" trim 0 0.4)" "$(rms "$w" sinc -t 10 40-80 trim 0 0.4)" \
+      "$(rms "$w" sinc -t 10 60-120 trim 0 0.4)" "$(rms "$w" sinc -t 20 200-1000 trim 0 0.4)" "$(rms "$w" sinc 1000 trim 0 0.4)" \
       "$(rms "$w" sinc 3000 trim 0 0.4)"
   done
 done

@@ -117,8 +117,8 @@ Samples GlassCrash() {
 Samples Thump() {
   NoiseSource noise(0x7407);
   Samples out(SamplesFor(0.34));
-  // A heavy body landing on the ground: a low body that sinks from 110 to
-  // 62 Hz, the hollow knock of the ground, which small speakers play, and
+  // A heavy body landing on the ground: a low body that sinks from 117 to
+  // 72 Hz, the hollow knock of the ground, which small speakers play, and
   // only a short soft slap on top.
   Biquad slap, knock, knock2;
   slap.BandPass(1500.0, 1.0);
@@ -127,8 +127,8 @@ Samples Thump() {
   double bodyPhase = 0.0, knockPhase = 0.0;
   for (size_t i = 0; i < out.size(); ++i) {
     const double t = TimeOf(i);
-    bodyPhase += (62.0 + 48.0 * Decay(t, 0.03)) / kRate;
-    const double body = std::sin(2.0 * M_PI * bodyPhase) * Strike(t, 0.004, 0.13) * 0.8;
+    bodyPhase += (72.0 + 45.0 * Decay(t, 0.03)) / kRate;
+    const double body = std::sin(2.0 * M_PI * bodyPhase) * Strike(t, 0.004, 0.13) * 0.9;
     knockPhase += (400.0 + 120.0 * Decay(t, 0.02)) / kRate;
     const double knocked =
         (std::sin(2.0 * M_PI * knockPhase) + knock2.Process(knock.Process(noise.White())) * 3.0) * Strike(t, 0.002, 0.1) * 1.2;
