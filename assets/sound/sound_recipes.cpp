@@ -16,8 +16,10 @@ namespace gs::soundgen {
 //     fight, 100 ms each), and is held up to 100 ms: 0.22 s.
 //   - The thumps come 525 ms or more apart and are held up to 80 ms: 0.4 s.
 //   - The shotgun is locked to the pilgrim's volley, whose muzzle flashes
-//     come every 800 ms while the cue is held: just under 0.8 s, so that it
-//     ends before the cue frame 800 ms on at every pace. Held a whole second
+//     come every 800 ms while the cue is held: 0.78 s, so that it has
+//     ended by the cue frame 800 ms on even when the sound device reports
+//     its end a buffer (23 ms) late, and at the fastest pace runs at most
+//     20 ms a flash ahead of the picture. Held a whole second
 //     elsewhere, it fires twice there, as a double-barrelled gun does.
 //   - The cannon is cued on three frames running and fires again 8 s on: it
 //     may roll away for 1.6 s. The crash and the moo are cued once.
@@ -26,7 +28,7 @@ std::span<const SoundRecipe> SoundRecipes() {
       {"Turkey2.wav", Gobble, -19.0, 2.05},      {"crash.wav", GlassCrash, -14.8, 1.1},
       {"thump.wav", Thump, -16.0, 0.4},          {"whizz.wav", Whizz, -18.0, 1.1},
       {"Impact01.wav", Impact, -16.0, 1.1},      {"Pop1.wav", Pop, -22.0, 0.22},
-      {"gun.wav", ShotgunBlast, -13.3, 0.797},   {"gunbig.wav", CannonBoom, -11.5, 1.6},
+      {"gun.wav", ShotgunBlast, -13.3, 0.78},    {"gunbig.wav", CannonBoom, -11.5, 1.6},
       {"bow.wav", BowTwang, -17.5, 1.1},         {"bowpop.wav", BowPop, -22.0, 1.1},
       {"Grunt.wav", Grunt, -19.0, 1.1},          {"cow1.wav", Moo, -19.0, 2.16},
       {"plop.wav", Plop, -22.0, 1.1},
