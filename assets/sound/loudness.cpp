@@ -10,15 +10,6 @@ namespace gs::soundgen {
 
 namespace {
 
-constexpr double kKnee = 0.5;  // below this the limiter leaves samples alone
-
-double Limit(double x) {
-  const double a = std::fabs(x);
-  if (a <= kKnee) return x;
-  const double over = (a - kKnee) / (kCeiling - kKnee);
-  return std::copysign(kKnee + (kCeiling - kKnee) * std::tanh(over), x);
-}
-
 // The two stages of the K-weighting (ITU-R BS.1770): a high shelf of +4 dB
 // for the head, and a high-pass near 38 Hz, designed for our sample rate.
 struct KWeighting {
@@ -59,12 +50,6 @@ struct KWeighting {
   }
 };
 
-std::vector<double> Limited(const std::vector<double>& dry, double gain) {
-  std::vector<double> out(dry.size());
-  for (size_t i = 0; i < dry.size(); ++i) out[i] = Limit(dry[i] * gain);
-  return out;
-}
-
 }  // namespace
 
 double Rms(const std::vector<double>& samples) {
@@ -92,32 +77,30 @@ double MomentaryMaxLufs(const std::vector<double>& samples) {
   return best > 1e-7 ? -0.691 + 10.0 * std::log10(best) : -70.0;
 }
 
-void Master(std::vector<double>& samples, double targetLufs) {
+void Master(std::vector<double>& samples, double targetLufs, double seconds) {
+  const size_t length = static_cast<size_t>(std::max(0.0, seconds) * kRate);
+  const size_t sound = length > static_cast<size_t>(kSilentEnd * kRate) ? length - static_cast<size_t>(kSilentEnd * kRate) : 0;
+  samples.resize(std::min(samples.size(), sound));
   if (!samples.empty()) {
-    // Remove any offset first so the limiter treats both halves alike.
+    // Remove any offset first so that both half-waves reach the same peak.
     Biquad dc;
     dc.HighPass(20.0, 0.707);
     for (double& s : samples) s = dc.Process(s);
-    // The limiter makes loudness grow ever more slowly with gain; halving the
-    // gain's range in decibels finds the level, or the loudest the ceiling allows.
-    if (MomentaryMaxLufs(samples) > -70.0) {
-      double lowDb = -60.0, highDb = 60.0;
-      for (int round = 0; round < 24; ++round) {
-        const double midDb = 0.5 * (lowDb + highDb);
-        (MomentaryMaxLufs(Limited(samples, std::pow(10.0, midDb / 20.0))) < targetLufs ? lowDb : highDb) = midDb;
-      }
-      samples = Limited(samples, std::pow(10.0, lowDb / 20.0));
-    }
     // A 1 ms rise keeps the start click-free without delaying the cue; 15 ms out.
     const size_t in = std::min<size_t>(44, samples.size());
     for (size_t i = 0; i < in; ++i) samples[i] *= static_cast<double>(i) / static_cast<double>(in);
     const size_t out = std::min<size_t>(661, samples.size());
     for (size_t i = 0; i < out; ++i)
       samples[samples.size() - 1 - i] *= static_cast<double>(i) / static_cast<double>(out);
+    const double lufs = MomentaryMaxLufs(samples);
+    double peak = 0.0;
+    for (double s : samples) peak = std::max(peak, std::fabs(s));
+    if (lufs > -70.0 && peak > 0.0) {
+      const double gain = std::min(std::pow(10.0, (targetLufs - lufs) / 20.0), kCeiling / peak);
+      for (double& s : samples) s *= gain;
+    }
   }
-  const size_t length =
-      std::max(static_cast<size_t>(kMinSeconds * kRate), samples.size() + static_cast<size_t>(kSilentEnd * kRate));
   samples.resize(length, 0.0);
 }
 
-}  // namespace gs::soundgen
+}  // namespace gs

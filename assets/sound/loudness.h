@@ -6,9 +6,6 @@ namespace gs::soundgen {
 // Peak ceiling of every file: 1 dB below full scale, so that players that
 // resample or add a little gain still do not clip.
 inline constexpr double kCeiling = 0.88;
-// Every file lasts at least this long, so that a sound cued on every frame
-// of one second starts only once in that second.
-inline constexpr double kMinSeconds = 1.1;
 // Digital silence at the end of every file, after the sound's own tail.
 inline constexpr double kSilentEnd = 0.06;
 
@@ -17,9 +14,12 @@ inline constexpr double kSilentEnd = 0.06;
 double MomentaryMaxLufs(const std::vector<double>& samples);
 
 // Brings a sound to its place in the mix: its momentary maximum at
-// `targetLufs` where the ceiling allows, peaks softly limited below
-// `kCeiling`, a click-free start and end, and silence up to the common length.
-void Master(std::vector<double>& samples, double targetLufs);
+// `targetLufs`, or as near as a plain gain gets with its peak at
+// `kCeiling` (no limiting: a shot's crack keeps its edge and no wave is
+// flattened), a click-free start and end, and exactly `seconds` long. A
+// playing sound is not started again, so the length is part of the sound:
+// the sound is faded out where its final `kSilentEnd` of silence begins.
+void Master(std::vector<double>& samples, double targetLufs, double seconds);
 
 double Rms(const std::vector<double>& samples);
 

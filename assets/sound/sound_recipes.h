@@ -6,12 +6,14 @@ namespace gs::soundgen {
 
 using Samples = std::vector<double>;
 
-// One wave file of the show, the recipe that synthesises it and its place in
-// the mix: the momentary maximum (EBU R128, LUFS) it is mastered to.
+// One wave file of the show, the recipe that synthesises it, its place in
+// the mix (the momentary maximum, EBU R128, LUFS, it is mastered to) and
+// its length in seconds, silence included.
 struct SoundRecipe {
   const char* file;
   Samples (*make)();
   double loudness;
+  double seconds;
 };
 
 // All thirteen, in the order the show loads them.

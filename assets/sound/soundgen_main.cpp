@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   int failures = 0;
   for (const gs::soundgen::SoundRecipe& recipe : gs::soundgen::SoundRecipes()) {
     gs::soundgen::Samples samples = recipe.make();
-    gs::soundgen::Master(samples, recipe.loudness);
+    gs::soundgen::Master(samples, recipe.loudness, recipe.seconds);
     const std::string path = folder + "/" + recipe.file;
     if (!gs::soundgen::WriteWaveFile(path, samples)) {
       std::fprintf(stderr, "cannot write %s\n", path.c_str());

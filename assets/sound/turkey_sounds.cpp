@@ -23,18 +23,25 @@ struct Syllable {
   double level;
 };
 
-// A real gobble is a ragged run: syllables of uneven length, each pitched and
-// opened a little differently, rising into the call and tiring toward its end.
+// A real gobble is a ragged run, not a clock: it starts slow, rattles
+// faster in the middle and slows as the bird tires; each syllable is pitched,
+// opened and voiced a little differently, now and then one is swallowed
+// short or comes out weak, and the pitch tends to flip between high and low.
 std::vector<Syllable> GobbleSyllables(NoiseSource& noise, double seconds) {
   std::vector<Syllable> out;
+  bool high = true;
   for (double t = 0.0; t < seconds - 0.05;) {
     const double x = t / seconds;
     Syllable s;
     s.start = t;
-    s.length = 0.065 + 0.05 * noise.Unit();
-    s.pitch = (900.0 + 300.0 * std::sin(M_PI * std::min(1.0, x * 1.4))) * (0.85 + 0.3 * noise.Unit());
-    s.open = 0.5 + 0.5 * noise.Unit();
-    s.level = (0.6 + 0.4 * noise.Unit()) * (x > 0.75 ? 1.0 - (x - 0.75) * 2.5 : 1.0);
+    const double tempo = 0.06 + 0.05 * std::pow(std::fabs(2.0 * x - 0.9), 1.5);  // seconds per syllable
+    const double roll = noise.Unit();
+    s.length = roll < 0.15 ? 0.035 + 0.01 * noise.Unit() : tempo * (0.7 + 0.6 * noise.Unit());
+    high = noise.Unit() < 0.75 ? !high : high;
+    s.pitch = (900.0 + 300.0 * std::sin(M_PI * std::min(1.0, x * 1.4))) * (high ? 1.08 : 0.9) *
+              (0.9 + 0.2 * noise.Unit());
+    s.open = 0.45 + 0.55 * noise.Unit();
+    s.level = (noise.Unit() < 0.2 ? 0.35 : 0.65 + 0.35 * noise.Unit()) * (x > 0.75 ? 1.0 - (x - 0.75) * 2.5 : 1.0);
     out.push_back(s);
     t += s.length;
   }
@@ -72,21 +79,32 @@ Samples Gobble() {
 Samples GlassCrash() {
   NoiseSource noise(0x61A55);
   Samples out(SamplesFor(1.0));
-  Biquad burstHp, burstHp2;
+  Biquad burstHp, burstHp2, crunchHp, crunchLp, crunchLp2;
   burstHp.HighPass(2500.0, 0.7);
   burstHp2.HighPass(2500.0, 0.7);
-  // The first break, then shards falling and tinkling: short ringing sines
-  // at glassy pitches, thinning out over time.
+  crunchHp.HighPass(220.0, 0.7);
+  crunchLp.LowPass(950.0, 0.7);
+  crunchLp2.LowPass(950.0, 0.7);
+  // The pane giving way: the bright break over the crunch of the frame and
+  // the thick glass splitting, a crackle of grains in the 200..1000 Hz band.
+  double grain = 0.0;
   for (size_t i = 0; i < out.size(); ++i) {
     const double t = TimeOf(i);
-    out[i] = burstHp2.Process(burstHp.Process(noise.White())) * Strike(t, 0.001, 0.06) * 2.0;
+    if (noise.Unit() < 0.004) grain = 0.4 + 0.6 * noise.Unit();  // a new crack in the crackle
+    grain *= 0.9985;
+    const double crunch = crunchLp2.Process(crunchLp.Process(crunchHp.Process(noise.White()))) *
+                          (0.5 + grain) * Strike(t, 0.002, 0.12) * 7.0;
+    const double burst = burstHp2.Process(burstHp.Process(noise.White())) * Strike(t, 0.001, 0.07) * 1.4;
+    out[i] = Saturate(1.5 * (burst + crunch)) * 0.7;
   }
+  // Then shards falling and tinkling: short ringing sines at glassy
+  // pitches, thinning out over time.
   for (int shard = 0; shard < 70; ++shard) {
     const double u = noise.Unit();
-    const double start = 0.7 * u * u;  // denser at the start
+    const double start = 0.05 + 0.7 * u * u;  // denser at the start
     const double freq = 2500.0 + 6500.0 * noise.Unit();
     const double tau = 0.01 + 0.04 * noise.Unit();
-    const double amp = (0.25 + 0.5 * noise.Unit()) * (1.0 - start);
+    const double amp = (0.12 + 0.25 * noise.Unit()) * (1.0 - start);
     const size_t from = SamplesFor(start);
     for (size_t i = from; i < out.size() && i < from + SamplesFor(9 * tau); ++i) {
       const double t = TimeOf(i - from);
@@ -98,23 +116,26 @@ Samples GlassCrash() {
 
 Samples Thump() {
   NoiseSource noise(0x7407);
-  Samples out(SamplesFor(0.6));
-  // A heavy body landing: the slap of the hit, which small speakers play,
-  // over a hollow knock and the low punch felt on bigger ones.
-  Biquad slap, knock, muffle;
-  slap.BandPass(1600.0, 1.2);
-  knock.BandPass(320.0, 3.0);
-  muffle.LowPass(1200.0, 0.7);
-  double phase = 0.0;
+  Samples out(SamplesFor(0.34));
+  // A heavy body landing on the ground: a low body that sinks from 117 to
+  // 72 Hz, the hollow knock of the ground, which small speakers play, and
+  // only a short soft slap on top.
+  Biquad slap, knock, knock2;
+  slap.BandPass(1500.0, 1.0);
+  knock.BandPass(450.0, 2.0);
+  knock2.BandPass(450.0, 2.0);
+  double bodyPhase = 0.0, knockPhase = 0.0;
   for (size_t i = 0; i < out.size(); ++i) {
     const double t = TimeOf(i);
-    const double n = noise.White();
-    phase += (60.0 + 90.0 * Decay(t, 0.025)) / kRate;
-    const double punch = std::sin(2.0 * M_PI * phase) * Strike(t, 0.002, 0.08) * 0.3;
-    const double slapped = slap.Process(n) * Strike(t, 0.0005, 0.012) * 2.5;
-    const double knocked = knock.Process(n) * Strike(t, 0.001, 0.06) * 3.0;
-    out[i] = punch + slapped + knocked + muffle.Process(n) * Decay(t, 0.05) * 0.8;
+    bodyPhase += (72.0 + 45.0 * Decay(t, 0.03)) / kRate;
+    const double body = std::sin(2.0 * M_PI * bodyPhase) * Strike(t, 0.004, 0.13) * 0.9;
+    knockPhase += (400.0 + 120.0 * Decay(t, 0.02)) / kRate;
+    const double knocked =
+        (std::sin(2.0 * M_PI * knockPhase) + knock2.Process(knock.Process(noise.White())) * 3.0) * Strike(t, 0.002, 0.1) * 1.2;
+    const double slapped = slap.Process(noise.White()) * Strike(t, 0.0005, 0.006) * 0.5;
+    out[i] = body + knocked + slapped;
   }
+  FadeTail(out, 0.26);
   return out;
 }
 
@@ -150,8 +171,8 @@ Samples Impact() {
     const double t = TimeOf(i);
     const double n = noise.White();
     phase += (70.0 + 80.0 * Decay(t, 0.04)) / kRate;
-    out[i] = crunch.Process(n) * Strike(t, 0.001, 0.05) * 3.0 + low.Process(n) * Decay(t, 0.1) * 2.0 +
-             std::sin(2.0 * M_PI * phase) * Strike(t, 0.002, 0.08) * 0.8;
+    out[i] = Saturate(crunch.Process(n) * Strike(t, 0.001, 0.07) * 4.0 + low.Process(n) * Decay(t, 0.12) * 2.5 +
+                      std::sin(2.0 * M_PI * phase) * Strike(t, 0.002, 0.1) * 1.0);
   }
   return out;
 }
@@ -159,7 +180,7 @@ Samples Impact() {
 Samples Pop() {
   NoiseSource noise(0x909);
   // A cork-like pop: a noisy puff that sweeps up as the cork leaves.
-  return SweptPop(noise, 700.0, 2400.0, 0.015, 0.35);
+  return SweptPop(noise, 700.0, 2400.0, 0.015, 0.16);
 }
 
 }  // namespace gs::soundgen

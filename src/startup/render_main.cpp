@@ -41,7 +41,8 @@ int Usage(const char* why) {
   std::fprintf(stderr,
                "gobbleshot1-render: %s\n"
                "usage: gobbleshot1-render --snapshot SECONDS --out FILE.png\n"
-               "       gobbleshot1-render --timeline SECONDS\n",
+               "       gobbleshot1-render --timeline SECONDS\n"
+               "       gobbleshot1-render --sounds SECONDS\n",
                why);
   return 2;
 }
@@ -60,8 +61,8 @@ int Main(int argc, char** argv) {
   double seconds = 0;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
-    if ((a == "--snapshot" || a == "--timeline") && i + 1 < argc) {
-      if (!mode.empty()) return Usage("give either --snapshot or --timeline");
+    if ((a == "--snapshot" || a == "--timeline" || a == "--sounds") && i + 1 < argc) {
+      if (!mode.empty()) return Usage("give one of --snapshot, --timeline and --sounds");
       mode = a;
       if (!ReadSeconds(argv[++i], seconds)) return Usage("SECONDS must be a number from 0 to 604800");
     } else if (a == "--out" && i + 1 < argc) {
@@ -72,7 +73,7 @@ int Main(int argc, char** argv) {
   }
   if (mode.empty()) return Usage("nothing to do");
   if (mode == "--snapshot" && out.empty()) return Usage("--snapshot needs --out FILE.png");
-  bool timeline = mode == "--timeline";
+  const bool timeline = mode == "--timeline", sounds = mode == "--sounds";
 
   SimClock clock;
   IniSettingsStore real(DefaultSettingsPath());
@@ -81,19 +82,24 @@ int Main(int argc, char** argv) {
   HeadlessShow headless(clock, store, "gobbleshot1-render", InstallFolderOfExecutable());
   ShowRig<SdlDisplay>& show = headless.show;
   Form1& form = show.form;
+  // Every cue, and whether it started its sound or found it still playing.
+  if (sounds)
+    headless.audio.Listen([](int64_t us, const std::string& file, bool started) {
+      std::printf("t=%.3f sound %s %s\n", us / 1e6, file.c_str(), started ? "started" : "playing");
+    });
   form.Form_Load();
   if (form.Closed()) return 1;
   int16_t scene = -1, step = -1;
   // Added after the form's frame timer, so it runs right after every frame.
   show.loop.AddTimer(1000000, kFrameEventsPerSecond, [&] {
-    if (timeline && (form.show().Scene != scene || StepOf(form) != step)) {
+    if ((timeline || sounds) && (form.show().Scene != scene || StepOf(form) != step)) {
       scene = form.show().Scene;
       step = StepOf(form);
       std::printf("t=%.3f scene=%d step=%d\n", clock.MonotonicUs() / 1e6, scene, step);
     }
   });
   show.loop.RunUntil(clock, static_cast<int64_t>(std::llround(seconds * 1e6)));
-  if (!timeline && !show.display.WriteComposedPng(out)) {
+  if (mode == "--snapshot" && !show.display.WriteComposedPng(out)) {
     std::fprintf(stderr, "gobbleshot1-render: cannot write %s\n", out.c_str());
     return 1;
   }

@@ -80,33 +80,48 @@ TEST(MomentaryMaxLufs, ReadsTheReferenceTonesOfTheStandard) {
   EXPECT_EQ(MomentaryMaxLufs({}), -70.0);
 }
 
-TEST(Master, ReachesTheLevelBelowTheCeilingAndEndsInSilence) {
+double Peak(const std::vector<double>& s) {
+  double peak = 0;
+  for (double x : s) peak = std::max(peak, std::fabs(x));
+  return peak;
+}
+
+TEST(Master, ReachesTheLevelUnderTheCeilingWithoutLimitingAndLastsItsLength) {
   NoiseSource noise(3);
   std::vector<double> loud, spiky, silent(1000, 0.0), empty;
   for (int i = 0; i < 22050; ++i) loud.push_back(5.0 * noise.White());
   for (int i = 0; i < 22050; ++i) spiky.push_back((i % 5000 == 0 ? 50.0 : 0.0) + 0.01 * noise.White());
-  Master(loud, -20.0);
+  const std::vector<double> dry = loud;
+  Master(loud, -20.0, 1.1);
   EXPECT_NEAR(MomentaryMaxLufs(loud), -20.0, 0.1);
-  Master(spiky, -20.0);
-  EXPECT_NEAR(MomentaryMaxLufs(spiky), -20.0, 0.1);
+  // One gain for the whole sound: the shape is kept, no peak is squashed.
+  const double gain = loud[10000] / dry[10000];
+  for (size_t i = 1000; i < 20000; i += 997) EXPECT_NEAR(loud[i], dry[i] * gain, 0.02) << i;
+  // The spikes allow no more than the ceiling: as loud as a plain gain gets.
+  Master(spiky, -20.0, 1.1);
+  EXPECT_NEAR(Peak(spiky), kCeiling, 1e-9);
+  EXPECT_LT(MomentaryMaxLufs(spiky), -20.5);
   for (const auto* v : {&loud, &spiky}) {
-    for (double x : *v) ASSERT_LE(std::fabs(x), kCeiling);
-    EXPECT_GE(v->size(), static_cast<size_t>(kMinSeconds * kRate));
+    EXPECT_EQ(v->size(), static_cast<size_t>(1.1 * kRate));
     EXPECT_EQ(v->back(), 0.0);
   }
-  // Longer sounds keep their length and gain the silent end.
+  // A longer sound is faded out to fit, its last kSilentEnd silent.
   std::vector<double> longer = Sine(440, 0.5, 2.0);
-  Master(longer, -20.0);
-  EXPECT_EQ(longer.size(), static_cast<size_t>(2.0 * kRate) + static_cast<size_t>(kSilentEnd * kRate));
-  // Asked for more than the ceiling allows: as loud as it can be, still below it.
-  std::vector<double> square = Sine(1000, 0.5, 1.0);
-  Master(square, 0.0);
-  for (double x : square) ASSERT_LE(std::fabs(x), kCeiling);
-  EXPECT_GT(MomentaryMaxLufs(square), -3.0);
-  Master(silent, -20.0);
+  Master(longer, -20.0, 1.0);
+  ASSERT_EQ(longer.size(), static_cast<size_t>(kRate));
+  const size_t silentFrom = longer.size() - static_cast<size_t>(kSilentEnd * kRate);
+  for (size_t i = silentFrom; i < longer.size(); ++i) ASSERT_EQ(longer[i], 0.0) << i;
+  EXPECT_LT(std::fabs(longer[silentFrom - 1]), 0.01);
+  EXPECT_GT(Peak(std::vector<double>(longer.begin(), longer.begin() + 4410)), 0.05);
+  // Asked for more than the ceiling allows: peak at the ceiling.
+  std::vector<double> tone = Sine(1000, 0.5, 1.0);
+  Master(tone, 0.0, 1.1);
+  EXPECT_NEAR(Peak(tone), kCeiling, 1e-9);
+  EXPECT_NEAR(MomentaryMaxLufs(tone), -3.01 + 20.0 * std::log10(kCeiling), 0.3);
+  Master(silent, -20.0, 1.1);
   for (double x : silent) EXPECT_EQ(x, 0.0);
-  Master(empty, -20.0);
-  EXPECT_EQ(empty.size(), static_cast<size_t>(kMinSeconds * kRate));
+  Master(empty, -20.0, 0.5);
+  EXPECT_EQ(empty.size(), static_cast<size_t>(0.5 * kRate));
 }
 
 TEST(Gobble, WarblesInUnevenSyllables) {

@@ -11,10 +11,10 @@ namespace {
 
 constexpr size_t kMaxFileBytes = 16u << 20;
 
-}  // namespace
-
-std::string WaveProblem(std::string_view b) {
-  if (b.size() < 12 || b.substr(0, 4) != "RIFF" || b.substr(8, 4) != "WAVE") return "not a wave file";
+// The length of a wave file's sound, from its header; nullopt when the
+// header has no format or no data.
+std::optional<double> HeaderSeconds(std::string_view b) {
+  if (b.size() < 12 || b.substr(0, 4) != "RIFF" || b.substr(8, 4) != "WAVE") return std::nullopt;
   uint32_t byteRate = 0;
   uint64_t dataBytes = 0;
   bool haveData = false;
@@ -31,14 +31,27 @@ std::string WaveProblem(std::string_view b) {
     }
     at = static_cast<size_t>(std::min<uint64_t>(body + size + (size & 1), b.size()));
   }
-  if (byteRate == 0 || !haveData) return "not a wave file (no format or no data)";
-  const double seconds = static_cast<double>(dataBytes) / byteRate;
-  if (seconds > kMaxSoundSeconds) {
+  if (byteRate == 0 || !haveData) return std::nullopt;
+  return static_cast<double>(dataBytes) / byteRate;
+}
+
+}  // namespace
+
+std::string WaveProblem(std::string_view b) {
+  if (b.size() < 12 || b.substr(0, 4) != "RIFF" || b.substr(8, 4) != "WAVE") return "not a wave file";
+  const std::optional<double> seconds = HeaderSeconds(b);
+  if (!seconds) return "not a wave file (no format or no data)";
+  if (*seconds > kMaxSoundSeconds) {
     char text[96];
-    std::snprintf(text, sizeof text, "too long (%.0f s, at most %.0f s)", seconds, kMaxSoundSeconds);
+    std::snprintf(text, sizeof text, "too long (%.0f s, at most %.0f s)", *seconds, kMaxSoundSeconds);
     return text;
   }
   return "";
+}
+
+std::optional<double> WaveSeconds(std::string_view bytes) {
+  if (!WaveProblem(bytes).empty()) return std::nullopt;
+  return HeaderSeconds(bytes);
 }
 
 std::optional<std::string> ReadSoundFile(const std::string& path) {

@@ -19,4 +19,7 @@ std::optional<std::string> ReadSoundFile(const std::string& path);
 // What is wrong with a wave file's header; "" when it may be decoded.
 std::string WaveProblem(std::string_view bytes);
 
+// How long a wave file plays, in seconds; nullopt when WaveProblem finds fault.
+std::optional<double> WaveSeconds(std::string_view bytes);
+
 }  // namespace gs
