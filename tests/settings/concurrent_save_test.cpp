@@ -1,10 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <string>
 
 #include "settings/ini_settings_store.h"
+#include "settings/settings_schema.h"
 #include "temp_dir.h"
 
 namespace gs {
@@ -58,6 +61,54 @@ TEST(IniSettingsStoreConcurrency, TwoProcessesSavingDifferentKeysLoseNothing) {
       EXPECT_EQ(reader.Get(kAppName, "system", prefix + std::to_string(i), "lost"),
                 std::to_string(kRounds * 1000 + i))
           << prefix << i;
+}
+
+// An editor that rewrites the file in place, a line at a time as a shell
+// script's redirection does, every 0.1 s: it reads the file, changes its own
+// line and writes the whole text back over the old one.
+void EditInPlace(const std::string& path, std::chrono::milliseconds howLong) {
+  const auto end = std::chrono::steady_clock::now() + howLong;
+  for (int edit = 0; std::chrono::steady_clock::now() < end; ++edit) {
+    std::string text = testing::ReadText(path);
+    const size_t at = text.find("Note=");
+    if (at != std::string::npos) text.replace(at, text.find('\n', at) - at, "Note=edit" + std::to_string(edit));
+    int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC);
+    if (fd < 0) ::_exit(1);
+    for (size_t start = 0; start < text.size();) {
+      const size_t next = std::min(text.find('\n', start) + 1, text.size());
+      if (::write(fd, text.data() + start, next - start) < 0) ::_exit(1);
+      start = next;
+      ::usleep(200);
+    }
+    ::close(fd);
+    ::usleep(100000);
+  }
+}
+
+TEST(IniSettingsStoreConcurrency, AnEditorRewritingInPlaceWhileTheDialogSavesLosesNoKey) {
+  testing::TempDir dir;
+  const std::string path = dir.File("settings.ini");
+  IniSettingsStore dialog(path);
+  SetRegistry(dialog);
+  dialog.Save(kAppName, "System", "Note", "by hand");
+  for (const SettingSpec& setting : SettingsSchema()) GetSetting(dialog, setting.key);  // the dialog opens
+
+  pid_t editor = ::fork();
+  ASSERT_GE(editor, 0);
+  if (editor == 0) {
+    EditInPlace(path, std::chrono::seconds(3));
+    ::_exit(0);
+  }
+  int status = 0;
+  for (int i = 0; ::waitpid(editor, &status, WNOHANG) == 0; ++i) {
+    SaveSetting(dialog, "TunePC", std::to_string(i % 21));
+    ::usleep(1000);
+  }
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  IniSettingsStore reader(path);
+  for (const SettingSpec& setting : SettingsSchema())
+    EXPECT_NE(reader.Get(kAppName, setting.section, setting.key, "lost"), "lost") << setting.key;
+  EXPECT_NE(reader.Get(kAppName, "System", "Note", "lost"), "lost");
 }
 
 }  // namespace
