@@ -94,6 +94,7 @@ std::string ChooseSettingsPath(const char* xdg, const char* home, const std::str
   else if (IsAbsolute(home)) base = std::string(home) + "/.config";
   else if (IsAbsolute(userHome.c_str())) base = userHome + "/.config";
   else return {};
+  while (!base.empty() && base.back() == '/') base.pop_back();  // HOME=/ gives /.config
   return base + "/gobbleshot1/settings.ini";
 }
 

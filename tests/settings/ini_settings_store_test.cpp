@@ -182,6 +182,7 @@ TEST(DefaultSettingsPath, FollowsXdgConfigHomeElseHomeElseTheUserDatabaseNeverTh
     EXPECT_EQ(DefaultSettingsPath(), user->pw_dir + suffix) << (home ? home : "unset");
   }
   EXPECT_EQ(ChooseSettingsPath(nullptr, "x", "/db/home"), "/db/home" + suffix);
+  EXPECT_EQ(ChooseSettingsPath(nullptr, "/", ""), "/.config/gobbleshot1/settings.ini");
   EXPECT_EQ(ChooseSettingsPath(nullptr, nullptr, ""), "");
   EXPECT_EQ(ChooseSettingsPath("", "", "relative"), "");
   if (oldXdg) ::setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
