@@ -91,11 +91,11 @@ constexpr int kSettleTries = 50;
 std::string ChooseSettingsPath(const char* xdg, const char* home, const std::string& userHome) {
   std::string base;
   if (IsAbsolute(xdg)) base = xdg;
-  else if (IsAbsolute(home)) base = std::string(home) + "/.config";
-  else if (IsAbsolute(userHome.c_str())) base = userHome + "/.config";
+  else if (IsAbsolute(home)) base = home;
+  else if (IsAbsolute(userHome.c_str())) base = userHome;
   else return {};
   while (!base.empty() && base.back() == '/') base.pop_back();  // HOME=/ gives /.config
-  return base + "/gobbleshot1/settings.ini";
+  return base + (IsAbsolute(xdg) ? "" : "/.config") + "/gobbleshot1/settings.ini";
 }
 
 std::string DefaultSettingsPath() {
