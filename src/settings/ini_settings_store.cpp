@@ -7,9 +7,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <thread>
 #include <vector>
 
 #include "platform/problem_report.h"
@@ -82,9 +84,11 @@ constexpr std::string_view kNoFolder =
 // Some editors save as UTF-16; such a file is left as it is.
 bool IsUtf16(std::string_view text) { return text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"); }
 
-// Waiting for a file that another program is rewriting in place.
-constexpr useconds_t kSettlePauseUs = 20000;
-constexpr int kSettleTries = 50;
+// Waiting for a file that another program is rewriting in place: a pause
+// in the middle of its writing is taken for the end only after a while.
+constexpr std::chrono::milliseconds kSettlePause{20};
+constexpr std::chrono::milliseconds kQuietEnough{300};
+constexpr std::chrono::milliseconds kSettleLimit{2000};
 
 }  // namespace
 
@@ -199,14 +203,20 @@ std::optional<IniDocument> IniSettingsStore::ReadForSaving(std::string* problem,
   bool whole = true;
   IniDocument doc = Understand(*text, whole);
   if (whole) return doc;
-  // Caught half written, or cut down by hand: read again once it has settled.
-  for (int i = 0; i < kSettleTries; ++i) {
-    ::usleep(kSettlePauseUs);
+  // Caught half written, or cut down by hand: read again until the file is
+  // whole, or has stayed as it is for a while.
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point start = Clock::now();
+  Clock::time_point lastChange = start;
+  while (Clock::now() - start < kSettleLimit && Clock::now() - lastChange < kQuietEnough) {
+    std::this_thread::sleep_for(kSettlePause);
     std::optional<std::string> again = ReadFile(problem);
     if (!again) return std::nullopt;
-    const bool settled = *again == *text;
+    if (*again == *text) continue;
     text = std::move(again);
-    if (settled) break;
+    lastChange = Clock::now();
+    doc = Understand(*text, whole);
+    if (whole) return doc;
   }
   doc = Understand(*text, whole);
   if (!whole) keysKept = doc.KeepKeysOf(*wholeDocument_);

@@ -85,6 +85,50 @@ void EditInPlace(const std::string& path, std::chrono::milliseconds howLong) {
   }
 }
 
+TEST(IniSettingsStoreConcurrency, ASaveWaitsForAFileHalfWrittenInPlaceAndKeepsKeysCutAway) {
+  testing::TempDir dir;
+  const std::string path = dir.File("settings.ini");
+  IniSettingsStore dialog(path);
+  SetRegistry(dialog);
+  const std::string first = "[Startup]\nSetReg=2\n[System]\nClock=1\n";
+  const std::string rest = "TunePC=9\nMessage=edited\n";
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  pid_t editor = ::fork();
+  ASSERT_GE(editor, 0);
+  if (editor == 0) {  // writes half, pauses, writes the rest
+    int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC);
+    bool ok = ::write(fd, first.data(), first.size()) == static_cast<ssize_t>(first.size());
+    ok = ::write(ready[1], "x", 1) == 1 && ok;
+    ::usleep(150000);
+    ok = ::write(fd, rest.data(), rest.size()) == static_cast<ssize_t>(rest.size()) && ok;
+    ::_exit(ok && ::close(fd) == 0 ? 0 : 1);
+  }
+  char c;
+  ASSERT_EQ(::read(ready[0], &c, 1), 1);
+  SaveSetting(dialog, "FontSize", "30");
+  int status = 0;
+  ASSERT_EQ(::waitpid(editor, &status, 0), editor);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  IniSettingsStore reader(path);
+  EXPECT_EQ(GetSetting(reader, "TunePC"), "9");  // the editor's whole text was waited for
+  EXPECT_EQ(GetSetting(reader, "Message"), "edited");
+  EXPECT_EQ(GetSetting(reader, "FontSize"), "30");
+  for (const SettingSpec& setting : SettingsSchema())
+    EXPECT_NE(reader.Get(kAppName, setting.section, setting.key, "lost"), "lost") << setting.key;
+
+  // Keys cut away by hand come back from the last whole read, and the
+  // file's own new values stay.
+  testing::WriteText(path, "[System]\nClock=0\n");
+  SaveSetting(dialog, "TunePC", "4");
+  EXPECT_EQ(GetSetting(reader, "Clock"), "0");
+  EXPECT_EQ(GetSetting(reader, "Message"), "edited");
+  for (const SettingSpec& setting : SettingsSchema())
+    EXPECT_NE(reader.Get(kAppName, setting.section, setting.key, "lost"), "lost") << setting.key;
+  ::close(ready[0]);
+  ::close(ready[1]);
+}
+
 TEST(IniSettingsStoreConcurrency, AnEditorRewritingInPlaceWhileTheDialogSavesLosesNoKey) {
   testing::TempDir dir;
   const std::string path = dir.File("settings.ini");
