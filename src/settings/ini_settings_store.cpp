@@ -77,17 +77,14 @@ std::string UserDatabaseHome() {
   return found && found->pw_dir ? std::string(found->pw_dir) : std::string();
 }
 
-constexpr std::string_view kNoFolder =
-    "no folder to keep them in (neither XDG_CONFIG_HOME nor HOME names one, and the user database gives "
-    "no home folder)";
-
 // Some editors save as UTF-16; such a file is left as it is.
 bool IsUtf16(std::string_view text) { return text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"); }
 
 // Waiting for a file that another program is rewriting in place: a pause
 // in the middle of its writing is taken for the end only after a while.
 constexpr std::chrono::milliseconds kSettlePause{20};
-constexpr std::chrono::milliseconds kQuietEnough{300};
+constexpr std::chrono::milliseconds kQuietShorter{60};
+constexpr std::chrono::milliseconds kQuietLostKeys{300};
 constexpr std::chrono::milliseconds kSettleLimit{2000};
 
 }  // namespace
@@ -208,7 +205,10 @@ std::optional<IniDocument> IniSettingsStore::ReadForSaving(std::string* problem,
   using Clock = std::chrono::steady_clock;
   const Clock::time_point start = Clock::now();
   Clock::time_point lastChange = start;
-  while (Clock::now() - start < kSettleLimit && Clock::now() - lastChange < kQuietEnough) {
+  // A file that only got shorter has merely had a value shortened, unless it
+  // was cut inside its last one; one that lost keys is likelier still torn.
+  auto quiet = [&] { return doc.HasEveryKeyOf(*wholeDocument_) ? kQuietShorter : kQuietLostKeys; };
+  while (Clock::now() - start < kSettleLimit && Clock::now() - lastChange < quiet()) {
     std::this_thread::sleep_for(kSettlePause);
     std::optional<std::string> again = ReadFile(problem);
     if (!again) return std::nullopt;
@@ -226,7 +226,7 @@ std::optional<IniDocument> IniSettingsStore::ReadForSaving(std::string* problem,
 void IniSettingsStore::Save(std::string_view app, std::string_view section, std::string_view key,
                             std::string_view value) {
   if (path_.empty()) {
-    ReportProblemOnce("settings", std::string(kNoFolder) + ", so nothing is saved");
+    ReportProblemOnce("settings", std::string(kNoSettingsFolder) + ", so nothing is saved");
     return;
   }
   std::string fullSection = SectionFor(app, section);
@@ -265,7 +265,7 @@ void IniSettingsStore::Save(std::string_view app, std::string_view section, std:
 std::string IniSettingsStore::Get(std::string_view app, std::string_view section, std::string_view key,
                                   std::string_view defaultValue) {
   if (path_.empty()) {
-    ReportProblemOnce("settings", std::string(kNoFolder) + ", so nothing is saved");
+    ReportProblemOnce("settings", std::string(kNoSettingsFolder) + ", so nothing is saved");
     return std::string(defaultValue);
   }
   std::string problem;

@@ -17,6 +17,11 @@ std::string DefaultSettingsPath();
 // The same choice with its inputs given (for tests): xdg and home may be null.
 std::string ChooseSettingsPath(const char* xdg, const char* home, const std::string& userHome);
 
+// What is said when there is no settings path.
+inline constexpr std::string_view kNoSettingsFolder =
+    "no folder to keep them in (neither XDG_CONFIG_HOME nor HOME names one, and the user database gives "
+    "no home folder)";
+
 // The settings of one application in a hand-editable INI file: [Section]
 // headers and key=value lines. Values of the application "Gobbleshot1" (any
 // letter case) live in their own section; any other application name is kept
