@@ -9,7 +9,8 @@ namespace gs {
 SaverSettingsStore::SaverSettingsStore(std::string path) : file_(std::move(path)) {
   if (file_.path().empty()) {
     usesFile_ = savesToFile_ = false;
-    ReportProblem("settings", std::string(kNoSettingsFolder) + "; running on the first-run settings and saving nothing");
+    ReportProblem("settings",
+                  std::string(kNoSettingsFolder) + "; running on the first-run settings and saving nothing");
   } else if (std::optional<std::string> problem = file_.ReadProblem()) {
     usesFile_ = savesToFile_ = false;
     ReportProblem(file_.path(), "cannot be read (" + *problem +
