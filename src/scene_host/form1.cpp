@@ -52,7 +52,7 @@ void Form1::Form_Load() {
   show_.CannonArmed = true;
   show_.PilgrimHop = false;
 
-  auto integer = [this](std::string_view key) { return ToInteger(GetSetting(Store, key)); };
+  auto integer = [this](std::string_view key) { return GetIntegerSetting(Store, key); };
   ShowSettings& settings = show_.settings;
   settings.MouseSens = integer("MouseSens");
   settings.ShowMessage = integer("ShowMessage");

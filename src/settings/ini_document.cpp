@@ -1,5 +1,7 @@
 #include "settings/ini_document.h"
 
+#include <unordered_set>
+
 #include "settings/name_fold.h"
 
 namespace gs {
@@ -34,9 +36,7 @@ IniDocument::Line IniDocument::ParseLine(std::string_view raw, const std::string
   Line line;
   line.raw = std::string(raw);
   line.section = currentSection;
-  std::string_view text = raw;
-  if (!text.empty() && text.back() == '\r') text.remove_suffix(1);  // files edited on other systems
-  std::string_view trimmed = Trim(text);
+  std::string_view trimmed = Trim(raw);
   if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '#') return line;
   if (trimmed.front() == '[') {
     if (trimmed.back() != ']' || trimmed.size() < 2) return line;
@@ -65,28 +65,41 @@ IniDocument IniDocument::Parse(std::string_view text) {
   std::string section;
   size_t start = 0;
   while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    bool last = end == std::string_view::npos;
-    std::string_view raw = text.substr(start, last ? std::string_view::npos : end - start);
+    size_t end = text.find_first_of("\r\n", start);
+    const size_t length = end == std::string_view::npos ? std::string_view::npos : end - start;
+    std::string_view raw = text.substr(start, length);
     Line line = ParseLine(raw, section);
+    if (end == std::string_view::npos) {
+      start = text.size();
+    } else {
+      size_t endingSize = (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1;
+      line.ending = std::string(text.substr(end, endingSize));
+      start = end + endingSize;
+    }
     if (line.kind == LineKind::Section) section = line.name;
     doc.lines_.push_back(std::move(line));
-    if (last) {
-      doc.endsWithNewline_ = false;
-      break;
-    }
-    start = end + 1;
   }
   return doc;
 }
 
 std::string IniDocument::Serialize() const {
   std::string out(byteOrderMark_ ? kByteOrderMark : std::string_view());
-  for (size_t i = 0; i < lines_.size(); ++i) {
-    out += lines_[i].raw;
-    if (i + 1 < lines_.size() || endsWithNewline_) out += '\n';
+  for (const Line& line : lines_) {
+    out += line.raw;
+    out += line.ending;
   }
   return out;
+}
+
+std::string IniDocument::NewLineEnding(size_t at) const {
+  if (at > 0 && at <= lines_.size() && !lines_[at - 1].ending.empty()) return lines_[at - 1].ending;
+  for (const Line& line : lines_)
+    if (!line.ending.empty()) return line.ending;
+  return "\n";
+}
+
+void IniDocument::EndLineBefore(size_t at) {
+  if (at > 0 && lines_[at - 1].ending.empty()) lines_[at - 1].ending = NewLineEnding(at - 1);
 }
 
 std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
@@ -126,19 +139,50 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     break;
   }
   if (!found) {
-    endsWithNewline_ = true;
-    if (!lines_.empty() && !Trim(lines_.back().raw).empty()) lines_.push_back(Line{});
+    EndLineBefore(lines_.size());
+    const std::string ending = NewLineEnding(lines_.size());
+    if (!lines_.empty() && !Trim(lines_.back().raw).empty()) {
+      Line blank;
+      blank.ending = ending;
+      lines_.push_back(std::move(blank));
+    }
     Line header;
     header.kind = LineKind::Section;
     header.name = std::string(section);
     header.raw = "[" + header.name + "]";
+    header.ending = ending;
     lines_.push_back(header);
     entry.section = header.name;
     insertAt = lines_.size();
   }
-  if (insertAt == lines_.size()) endsWithNewline_ = true;
+  EndLineBefore(insertAt);
+  entry.ending = NewLineEnding(insertAt);
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(entry));
   return true;
+}
+
+std::unordered_set<std::string> IniDocument::Keys() const {
+  std::unordered_set<std::string> keys;
+  for (const Line& line : lines_)
+    if (line.kind == LineKind::Entry) keys.insert(FoldName(line.section) + '\n' + FoldName(line.name));
+  return keys;
+}
+
+bool IniDocument::HasEveryKeyOf(const IniDocument& other) const {
+  const std::unordered_set<std::string> mine = Keys();
+  for (const Line& line : other.lines_)
+    if (line.kind == LineKind::Entry && !mine.contains(FoldName(line.section) + '\n' + FoldName(line.name)))
+      return false;
+  return true;
+}
+
+bool IniDocument::KeepKeysOf(const IniDocument& earlier) {
+  const std::unordered_set<std::string> mine = Keys();
+  bool added = false;
+  for (const Line& line : earlier.lines_)
+    if (line.kind == LineKind::Entry && !mine.contains(FoldName(line.section) + '\n' + FoldName(line.name)))
+      added = Set(line.section, line.name, line.value) || added;
+  return added;
 }
 
 bool IniDocument::IsWritableSection(std::string_view name) {

@@ -7,17 +7,24 @@
 namespace gs {
 
 SaverSettingsStore::SaverSettingsStore(std::string path) : file_(std::move(path)) {
-  if (std::optional<std::string> problem = file_.ReadProblem()) {
-    usesFile_ = false;
+  if (file_.path().empty()) {
+    usesFile_ = savesToFile_ = false;
+    ReportProblem("settings",
+                  std::string(kNoSettingsFolder) + "; running on the first-run settings and saving nothing");
+  } else if (std::optional<std::string> problem = file_.ReadProblem()) {
+    usesFile_ = savesToFile_ = false;
     ReportProblem(file_.path(), "cannot be read (" + *problem +
                                     "); running on the first-run settings and saving nothing");
+  } else if (file_.IsReadOnly()) {
+    savesToFile_ = false;
+    ReportProblem(file_.path(), "is read-only; running on the settings it holds and saving nothing");
   }
 }
 
 void SaverSettingsStore::Save(std::string_view app, std::string_view section, std::string_view key,
                               std::string_view value) {
   own_.Save(app, section, key, value);
-  if (usesFile_) file_.Save(app, section, key, value);
+  if (savesToFile_) file_.Save(app, section, key, value);
 }
 
 std::string SaverSettingsStore::Get(std::string_view app, std::string_view section, std::string_view key,

@@ -14,8 +14,9 @@ namespace gs {
 // instead of the read default of every key).
 //
 // A file that exists but cannot be read (too large, not a regular file, no
-// permission) is left alone for the whole run: the saver says so once and
-// works on the first-run values in memory, as the headless renderer does.
+// permission), or no settings folder at all, leaves the run on the first-run
+// values in memory, as the headless renderer works; a file its owner made
+// read-only is read but never written. Either is said once.
 class SaverSettingsStore : public SettingsStore {
  public:
   explicit SaverSettingsStore(std::string path);
@@ -27,11 +28,14 @@ class SaverSettingsStore : public SettingsStore {
 
   // False when the file could not be read at the start and is left alone.
   bool UsesFile() const { return usesFile_; }
+  // False when the run's saves stay in memory.
+  bool SavesToFile() const { return savesToFile_; }
 
  private:
   IniSettingsStore file_;
   MemorySettingsStore own_;
   bool usesFile_ = true;
+  bool savesToFile_ = true;
 };
 
 }  // namespace gs

@@ -16,7 +16,6 @@
 #include <string_view>
 
 #include "settings/about_box.h"
-#include "settings/conversions.h"
 #include "settings/navigate.h"
 #include "settings/settings_schema.h"
 
@@ -260,24 +259,27 @@ void Setup::Load() {
   // saved until the user changes a control.
   loading_ = true;
   auto get = [this](std::string_view key) { return GetSetting(store_, key); };
-  auto setBar = [](QScrollBar* bar, const std::string& text) { bar->setValue(ToInteger(text)); };
-  auto setBox = [](QCheckBox* box, const std::string& text) { box->setChecked(ToInteger(text) >= 1); };
+  auto setBar = [this](QScrollBar* bar, std::string_view key) { bar->setValue(GetIntegerSetting(store_, key)); };
+  // The show plays a 0/1 setting only when it is exactly 1.
+  auto setBox = [this](QCheckBox* box, std::string_view key) {
+    box->setChecked(GetIntegerSetting(store_, key) == 1);
+  };
   auto setText = [](QLineEdit* box, const std::string& text) { box->setText(QString::fromStdString(text)); };
 
-  setBar(hsbMouseS, get("MouseSens"));
-  setBox(chkShowMessage, get("ShowMessage"));
-  setBar(hsbTunePC, get("TunePC"));
+  setBar(hsbMouseS, "MouseSens");
+  setBox(chkShowMessage, "ShowMessage");
+  setBar(hsbTunePC, "TunePC");
   setText(txtMessage, get("Message"));
   setText(txtFontSizeMsg, get("FontSizeMsg"));
-  setBox(chkClock, get("Clock"));
+  setBox(chkClock, "Clock");
   setText(txtFontSize, get("FontSize"));
-  setBox(chkPowerSave, get("PwrSave"));
-  setBar(hsbTurkey, get("VolumeTurkey"));
-  setBar(hsbGuns, get("VolumeGuns"));
-  setBar(hsbCow, get("VolumeCow"));
-  setBox(ChkTurkey, get("SoundTurkey"));
-  setBox(ChkGuns, get("SoundGuns"));
-  setBox(ChkCow, get("SoundCow"));
+  setBox(chkPowerSave, "PwrSave");
+  setBar(hsbTurkey, "VolumeTurkey");
+  setBar(hsbGuns, "VolumeGuns");
+  setBar(hsbCow, "VolumeCow");
+  setBox(ChkTurkey, "SoundTurkey");
+  setBox(ChkGuns, "SoundGuns");
+  setBox(ChkCow, "SoundCow");
   txtMouseS->setText(QString::number(hsbMouseS->value()));
   txtTunePC->setText(QString::number(hsbTunePC->value()));
   for (QLineEdit* box : {txtMessage, txtFontSizeMsg, txtFontSize}) box->setCursorPosition(0);

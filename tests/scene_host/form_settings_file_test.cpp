@@ -1,4 +1,5 @@
 // The scene start on settings files as users leave them.
+#include <algorithm>
 #include <fstream>
 
 #include "scene_host/form_fixture.h"
@@ -45,6 +46,19 @@ TEST_F(FormSettingsFileTest, AByteOrderMarkKeepsTheUsersSettings) {
   Form1& f = LoadFrom(settings);
   EXPECT_EQ(f.show().settings.Clock, 1);
   EXPECT_EQ(f.show().settings.MouseSens, 9);
+  EXPECT_EQ(ReadText(settings), text);
+}
+
+TEST_F(FormSettingsFileTest, HandEditedValuesOutsideTheDialogsRangeStillRunTheShow) {
+  const auto settings = folder / "settings.ini";
+  const std::string text = "[Startup]\nSetReg=2\n[System]\nTunePC=99999999999\nMouseSens=abc\n";
+  std::ofstream(settings, std::ios::binary) << text;
+  ::testing::internal::CaptureStderr();
+  Form1& f = LoadFrom(settings);
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(f.show().settings.TunePC, 20);
+  EXPECT_EQ(f.show().settings.MouseSens, 2);
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
   EXPECT_EQ(ReadText(settings), text);
 }
 

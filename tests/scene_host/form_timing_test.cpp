@@ -48,7 +48,10 @@ INSTANTIATE_TEST_SUITE_P(TunePC, PacingTest,
                          ::testing::Values(PaceCase{"0", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
                                            PaceCase{"1", {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
                                            PaceCase{"3", {4, 7, 10, 13}}, PaceCase{"6", {7, 13}},
-                                           PaceCase{"21", {}}, PaceCase{"-1", {}}));
+                                           // Hand-edited values beyond the dialog's 0..20 are
+                                           // taken as its nearest end.
+                                           PaceCase{"21", {}},
+                                           PaceCase{"-1", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}}));
 
 TEST_F(FormTest, BackdropIsDrawnInOrderOnlyWhileShown) {
   // No clock, no message, no notice: nothing but the backdrop is drawn.

@@ -1,10 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <string>
 
 #include "settings/ini_settings_store.h"
+#include "settings/settings_schema.h"
 #include "temp_dir.h"
 
 namespace gs {
@@ -58,6 +61,98 @@ TEST(IniSettingsStoreConcurrency, TwoProcessesSavingDifferentKeysLoseNothing) {
       EXPECT_EQ(reader.Get(kAppName, "system", prefix + std::to_string(i), "lost"),
                 std::to_string(kRounds * 1000 + i))
           << prefix << i;
+}
+
+// An editor that rewrites the file in place, a line at a time as a shell
+// script's redirection does, every 0.1 s: it reads the file, changes its own
+// line and writes the whole text back over the old one.
+void EditInPlace(const std::string& path, std::chrono::milliseconds howLong) {
+  const auto end = std::chrono::steady_clock::now() + howLong;
+  for (int edit = 0; std::chrono::steady_clock::now() < end; ++edit) {
+    std::string text = testing::ReadText(path);
+    const size_t at = text.find("Note=");
+    if (at != std::string::npos) text.replace(at, text.find('\n', at) - at, "Note=edit" + std::to_string(edit));
+    int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC);
+    if (fd < 0) ::_exit(1);
+    for (size_t start = 0; start < text.size();) {
+      const size_t next = std::min(text.find('\n', start) + 1, text.size());
+      if (::write(fd, text.data() + start, next - start) < 0) ::_exit(1);
+      start = next;
+      ::usleep(200);
+    }
+    ::close(fd);
+    ::usleep(100000);
+  }
+}
+
+TEST(IniSettingsStoreConcurrency, ASaveWaitsForAFileHalfWrittenInPlaceAndKeepsKeysCutAway) {
+  testing::TempDir dir;
+  const std::string path = dir.File("settings.ini");
+  IniSettingsStore dialog(path);
+  SetRegistry(dialog);
+  const std::string first = "[Startup]\nSetReg=2\n[System]\nClock=1\n";
+  const std::string rest = "TunePC=9\nMessage=edited\n";
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  pid_t editor = ::fork();
+  ASSERT_GE(editor, 0);
+  if (editor == 0) {  // writes half, pauses, writes the rest
+    int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC);
+    bool ok = ::write(fd, first.data(), first.size()) == static_cast<ssize_t>(first.size());
+    ok = ::write(ready[1], "x", 1) == 1 && ok;
+    ::usleep(150000);
+    ok = ::write(fd, rest.data(), rest.size()) == static_cast<ssize_t>(rest.size()) && ok;
+    ::_exit(ok && ::close(fd) == 0 ? 0 : 1);
+  }
+  char c;
+  ASSERT_EQ(::read(ready[0], &c, 1), 1);
+  SaveSetting(dialog, "FontSize", "30");
+  int status = 0;
+  ASSERT_EQ(::waitpid(editor, &status, 0), editor);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  IniSettingsStore reader(path);
+  EXPECT_EQ(GetSetting(reader, "TunePC"), "9");  // the editor's whole text was waited for
+  EXPECT_EQ(GetSetting(reader, "Message"), "edited");
+  EXPECT_EQ(GetSetting(reader, "FontSize"), "30");
+  for (const SettingSpec& setting : SettingsSchema())
+    EXPECT_NE(reader.Get(kAppName, setting.section, setting.key, "lost"), "lost") << setting.key;
+
+  // Keys cut away by hand come back from the last whole read, and the
+  // file's own new values stay.
+  testing::WriteText(path, "[System]\nClock=0\n");
+  SaveSetting(dialog, "TunePC", "4");
+  EXPECT_EQ(GetSetting(reader, "Clock"), "0");
+  EXPECT_EQ(GetSetting(reader, "Message"), "edited");
+  for (const SettingSpec& setting : SettingsSchema())
+    EXPECT_NE(reader.Get(kAppName, setting.section, setting.key, "lost"), "lost") << setting.key;
+  ::close(ready[0]);
+  ::close(ready[1]);
+}
+
+TEST(IniSettingsStoreConcurrency, AnEditorRewritingInPlaceWhileTheDialogSavesLosesNoKey) {
+  testing::TempDir dir;
+  const std::string path = dir.File("settings.ini");
+  IniSettingsStore dialog(path);
+  SetRegistry(dialog);
+  dialog.Save(kAppName, "System", "Note", "by hand");
+  for (const SettingSpec& setting : SettingsSchema()) GetSetting(dialog, setting.key);  // the dialog opens
+
+  pid_t editor = ::fork();
+  ASSERT_GE(editor, 0);
+  if (editor == 0) {
+    EditInPlace(path, std::chrono::seconds(3));
+    ::_exit(0);
+  }
+  int status = 0;
+  for (int i = 0; ::waitpid(editor, &status, WNOHANG) == 0; ++i) {
+    SaveSetting(dialog, "TunePC", std::to_string(i % 21));
+    ::usleep(1000);
+  }
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  IniSettingsStore reader(path);
+  for (const SettingSpec& setting : SettingsSchema())
+    EXPECT_NE(reader.Get(kAppName, setting.section, setting.key, "lost"), "lost") << setting.key;
+  EXPECT_NE(reader.Get(kAppName, "System", "Note", "lost"), "lost");
 }
 
 }  // namespace

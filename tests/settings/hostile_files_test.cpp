@@ -17,6 +17,7 @@
 #include "settings/ini_settings_store.h"
 #include "settings/save_files.h"
 #include "settings/saver_settings_store.h"
+#include "settings/settings_schema.h"
 #include "temp_dir.h"
 
 namespace gs {
@@ -42,12 +43,93 @@ TEST(HostileSettingsFiles, AByteOrderMarkIsReadPastAndKept) {
   EXPECT_EQ(store.Get(kAppName, "Startup", "SetReg", "1"), "2");
   EXPECT_EQ(store.Get(kAppName, "System", "Clock", "0"), "1");
   store.Save(kAppName, "System", "Clock", "0");
-  EXPECT_EQ(ReadText(store.path()), bom + "[Startup]\r\nSetReg=2\r\n[System]\r\nClock=0\n");
+  EXPECT_EQ(ReadText(store.path()), bom + "[Startup]\r\nSetReg=2\r\n[System]\r\nClock=0\r\n");
 
   // An editor's empty file holds the mark alone.
   WriteText(store.path(), bom);
-  store.Save(kAppName, "System", "Clock", "1");
+  IniSettingsStore(store.path()).Save(kAppName, "System", "Clock", "1");
   EXPECT_EQ(ReadText(store.path()), bom + "[System]\nClock=1\n");
+}
+
+TEST(HostileSettingsFiles, LineEndsOfOtherSystemsAreReadAndUtf16IsLeftAlone) {
+  TempDir dir;
+  const std::string path = dir.File("settings.ini");
+  for (const std::string eol : {"\r", "\r\n"}) {
+    const std::string text = "[Startup]" + eol + "SetReg=2" + eol + "[System]" + eol + "TunePC=9" + eol;
+    WriteText(path, text);
+    SaverSettingsStore store(path);
+    EXPECT_FALSE(ApplyFirstRunRule(store));
+    EXPECT_EQ(GetSetting(store, "TunePC"), "9");
+    SaveSetting(store, "TunePC", "3");
+    SaveSetting(store, "Clock", "1");
+    EXPECT_EQ(ReadText(path), "[Startup]" + eol + "SetReg=2" + eol + "[System]" + eol + "TunePC=3" + eol +
+                                  "Clock=1" + eol);
+  }
+
+  // UTF-16 (either byte order): said once, and the file keeps every byte.
+  for (const std::string bom : {"\xFF\xFE", "\xFE\xFF"}) {
+    const std::string wide = dir.File(bom[0] == '\xFF' ? "le.ini" : "be.ini");
+    std::string text = bom;
+    for (char c : std::string("[Startup]\r\nSetReg=2\r\n"))
+      text += bom[0] == '\xFF' ? std::string{c, '\0'} : std::string{'\0', c};
+    WriteText(wide, text);
+    ::testing::internal::CaptureStderr();
+    SaverSettingsStore saver(wide);
+    ApplyFirstRunRule(saver);
+    IniSettingsStore dialog(wide);
+    SaveSetting(dialog, "Clock", "1");
+    SaveSetting(dialog, "TunePC", "1");
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(ReadText(wide), text);
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;  // one for each program
+    EXPECT_NE(err.find("UTF-16"), std::string::npos) << err;
+  }
+}
+
+TEST(HostileSettingsFiles, AReadOnlyFileIsReadButNeverReplaced) {
+  TempDir dir;
+  const std::string path = dir.File("settings.ini");
+  const std::string text = "[Startup]\nSetReg=2\n[System]\nTunePC=9\n";
+  WriteText(path, text);
+  ::chmod(path.c_str(), 0444);
+  struct stat before {};
+  ASSERT_EQ(::stat(path.c_str(), &before), 0);
+
+  ::testing::internal::CaptureStderr();
+  SaverSettingsStore saver(path);
+  EXPECT_FALSE(ApplyFirstRunRule(saver));
+  EXPECT_EQ(GetSetting(saver, "TunePC"), "9");
+  saver.Save(kAppName, "System", "TuneScrSvr", "True");  // the notice timer
+  EXPECT_EQ(GetSetting(saver, "TuneScrSvr"), "True");
+  IniSettingsStore dialog(path);
+  SaveSetting(dialog, "TunePC", "3");
+  SaveSetting(dialog, "Clock", "1");
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(err, "gobbleshot1: " + path + ": is read-only; running on the settings it holds and saving nothing\n" +
+                     "gobbleshot1: " + path + ": is read-only, so nothing is saved to it\n");
+  struct stat after {};
+  ASSERT_EQ(::stat(path.c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_mode & 07777, 0444u);
+  EXPECT_EQ(ReadText(path), text);
+}
+
+TEST(HostileSettingsFiles, WithoutASettingsFolderNothingIsSavedAndThatIsSaidOnce) {
+  TempDir dir;
+  const auto workingFolder = fs::current_path();
+  fs::current_path(dir.path());
+  ::testing::internal::CaptureStderr();
+  SaverSettingsStore saver("");
+  EXPECT_TRUE(ApplyFirstRunRule(saver));
+  EXPECT_EQ(GetSetting(saver, "TunePC"), "6");
+  IniSettingsStore dialog("");
+  EXPECT_EQ(GetSetting(dialog, "TunePC"), "1");
+  SaveSetting(dialog, "TunePC", "3");
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  fs::current_path(workingFolder);
+  EXPECT_TRUE(fs::is_empty(dir.path()));
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;  // one for each program
+  EXPECT_NE(err.find("gobbleshot1: settings: no folder to keep them in"), std::string::npos) << err;
 }
 
 TEST(HostileSettingsFiles, ASaveThroughALinkWritesItsTargetAndKeepsTheLink) {
@@ -200,6 +282,27 @@ TEST(HostileSettingsFiles, AFolderThatCannotBeWrittenIsSaid) {
   const std::string err(buf, n > 0 ? static_cast<size_t>(n) : 0);
   EXPECT_NE(err.find(path + ": cannot save the settings: Permission denied"), std::string::npos) << err;
   EXPECT_EQ(ReadText(path), "[System]\nClock=1\n");
+}
+
+TEST(HostileSettingsFiles, AFolderThatCannotBeMadeIsNamed) {
+  TempDir dir;
+  fs::create_directories(dir.File("config"));
+  testing::GiveToChild(dir.path());
+  ::chmod(dir.File("config").c_str(), 0555);
+  int fds[2];
+  ASSERT_EQ(::pipe(fds), 0);
+  EXPECT_TRUE(testing::InChild([&] {
+    ::dup2(fds[1], 2);
+    IniSettingsStore(dir.File("config/gobbleshot1/settings.ini")).Save(kAppName, "System", "Clock", "0");
+    return true;
+  }));
+  ::close(fds[1]);
+  char buf[512] = {};
+  ssize_t n = ::read(fds[0], buf, sizeof buf - 1);
+  ::close(fds[0]);
+  const std::string err(buf, n > 0 ? static_cast<size_t>(n) : 0);
+  EXPECT_EQ(err, "gobbleshot1: " + dir.File("config/gobbleshot1") +
+                     ": cannot make the settings folder (Permission denied), so nothing is saved\n");
 }
 
 TEST(SaverSettingsStore, AFileThatCannotBeReadIsLeftAloneAndTheRunUsesItsOwnSaves) {

@@ -1,6 +1,7 @@
 #include "settings/ini_settings_store.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -80,7 +81,7 @@ TEST_F(IniSettingsStoreTest, HandEditsAndGarbageSurviveARewriteByteForByte) {
   EXPECT_EQ(ReadText(path), expected);
 
   store.Save(kAppName, "System", "Clock", "0");
-  expected.replace(expected.find("  Clock = 1  \r"), 14, "Clock=0");
+  expected.replace(expected.find("  Clock = 1  \r"), 13, "Clock=0");  // its line end stays
   EXPECT_EQ(ReadText(path), expected);
 }
 
@@ -160,17 +161,33 @@ TEST(IniSettingsStore, CreatesMissingFoldersAndKeepsNoTemporaryFiles) {
   EXPECT_EQ(names, (std::vector<std::string>{"settings.ini", "settings.ini.lock"}));
 }
 
-TEST(DefaultSettingsPath, FollowsXdgConfigHomeElseHome) {
+TEST(DefaultSettingsPath, FollowsXdgConfigHomeElseHomeElseTheUserDatabaseNeverTheWorkingFolder) {
   const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
-  std::string savedXdg = oldXdg ? oldXdg : "";
+  const char* oldHome = std::getenv("HOME");
+  const std::string savedXdg = oldXdg ? oldXdg : "", savedHome = oldHome ? oldHome : "";
+  const std::string suffix = "/.config/gobbleshot1/settings.ini";
+  ::setenv("HOME", "/h/me", 1);
   ::setenv("XDG_CONFIG_HOME", "/x/cfg", 1);
   EXPECT_EQ(DefaultSettingsPath(), "/x/cfg/gobbleshot1/settings.ini");
   ::setenv("XDG_CONFIG_HOME", "relative/dir", 1);  // not absolute: ignored
-  std::string home = std::getenv("HOME") ? std::getenv("HOME") : ".";
-  EXPECT_EQ(DefaultSettingsPath(), home + "/.config/gobbleshot1/settings.ini");
+  EXPECT_EQ(DefaultSettingsPath(), "/h/me" + suffix);
   ::unsetenv("XDG_CONFIG_HOME");
-  EXPECT_EQ(DefaultSettingsPath(), home + "/.config/gobbleshot1/settings.ini");
+  EXPECT_EQ(DefaultSettingsPath(), "/h/me" + suffix);
+  // No usable HOME: the home folder the user database gives.
+  const struct passwd* user = ::getpwuid(::getuid());
+  ASSERT_TRUE(user && user->pw_dir && user->pw_dir[0] == '/');
+  for (const char* home : {static_cast<const char*>(nullptr), "", "relative"}) {
+    if (home) ::setenv("HOME", home, 1);
+    else ::unsetenv("HOME");
+    EXPECT_EQ(DefaultSettingsPath(), user->pw_dir + suffix) << (home ? home : "unset");
+  }
+  EXPECT_EQ(ChooseSettingsPath(nullptr, "x", "/db/home"), "/db/home" + suffix);
+  EXPECT_EQ(ChooseSettingsPath(nullptr, "/", ""), "/.config/gobbleshot1/settings.ini");
+  EXPECT_EQ(ChooseSettingsPath(nullptr, nullptr, ""), "");
+  EXPECT_EQ(ChooseSettingsPath("", "", "relative"), "");
   if (oldXdg) ::setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
+  if (oldHome) ::setenv("HOME", savedHome.c_str(), 1);
+  else ::unsetenv("HOME");
 }
 
 TEST(OverlaySettingsStore, ReadsThroughAndNeverWritesTheUnderlyingStore) {

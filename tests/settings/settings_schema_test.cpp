@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "settings/conversions.h"
 #include "settings/memory_settings_store.h"
 
 namespace gs {
@@ -98,6 +101,51 @@ TEST(SaveSetting, WritesUnderTheSpellingUsersFilesAlreadyHoldAndInTheSameSection
   const size_t saves = store.Saves().size();
   SaveSetting(store, "NoSuchKey", "1");
   EXPECT_EQ(store.Saves().size(), saves);
+}
+
+TEST(GetIntegerSetting, ValuesOutsideTheDialogsRangeAreTakenAsItsNearestEndAndSaidOnce) {
+  MemorySettingsStore store;
+  SetRegistry(store);
+  const std::vector<std::pair<std::string, std::string>> stored = {
+      {"TunePC", "99999999999"}, {"MouseSens", "abc"}, {"VolumeTurkey", "-9999"}, {"VolumeGuns", "12"},
+      {"VolumeCow", "1"},        {"Clock", "5"},       {"SoundTurkey", "-1"},     {"PwrSave", "2"}};
+  for (const auto& [key, value] : stored) SaveSetting(store, key, value);
+  store.ClearSaves();
+  ::testing::internal::CaptureStderr();
+  const std::vector<std::pair<std::string, int>> expected = {
+      {"TunePC", 20}, {"MouseSens", 2}, {"VolumeTurkey", -2500}, {"VolumeGuns", 0},
+      {"VolumeCow", 0}, {"Clock", 0},   {"SoundTurkey", 0},      {"PwrSave", 0}};
+  for (int pass = 0; pass < 2; ++pass)
+    for (const auto& [key, value] : expected) EXPECT_EQ(GetIntegerSetting(store, key), value) << key;
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 8) << err;
+  EXPECT_NE(err.find("gobbleshot1: settings: TunePC is \"99999999999\", outside 0 to 20; taken as 20"),
+            std::string::npos)
+      << err;
+  EXPECT_NE(err.find("Clock is \"5\", not 0 or 1; taken as 0"), std::string::npos) << err;
+  EXPECT_TRUE(store.Saves().empty());  // the stored value stays until the user changes it
+  EXPECT_EQ(GetSetting(store, "TunePC"), "99999999999");
+
+  // Every value the dialog can produce is taken as it is, silently.
+  ::testing::internal::CaptureStderr();
+  for (const char* value : {"0", "20", "6"}) {
+    SaveSetting(store, "TunePC", value);
+    EXPECT_EQ(GetIntegerSetting(store, "TunePC"), ToInteger(value));
+  }
+  SaveSetting(store, "MouseSens", "2");
+  EXPECT_EQ(GetIntegerSetting(store, "MouseSens"), 2);
+  SaveSetting(store, "VolumeCow", "-2500");
+  EXPECT_EQ(GetIntegerSetting(store, "VolumeCow"), -2500);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+
+  // An absent key keeps its read default, as the scene has always read it.
+  MemorySettingsStore empty;
+  empty.Save(kAppName, "Startup", "SetReg", "2");
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(GetIntegerSetting(empty, "MouseSens"), 1);
+  EXPECT_EQ(GetIntegerSetting(empty, "VolumeGuns"), 1);
+  EXPECT_EQ(GetIntegerSetting(empty, "SetReg"), 2);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
 }
 
 }  // namespace
