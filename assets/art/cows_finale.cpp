@@ -32,6 +32,16 @@ void Star(cairo_t* cr, double x, double y, double r, Colour c) {
   FillOutline(cr, c, 1.2);
 }
 
+// Paints the current source through a mask that fades from clear at the
+// origin to opaque at (x1, y1).
+void MaskFadingIn(cairo_t* cr, double x1, double y1) {
+  cairo_pattern_t* fade = cairo_pattern_create_linear(0, 0, x1, y1);
+  cairo_pattern_add_color_stop_rgba(fade, 0, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(fade, 1, 0, 0, 0, 1);
+  cairo_mask(cr, fade);
+  cairo_pattern_destroy(fade);
+}
+
 // Paints what draw draws, faded out toward the picture's top and left
 // edges, where the black screen goes on: the night runs on past them
 // instead of stopping at a line.
@@ -41,17 +51,9 @@ void FadedToTopAndLeft(cairo_t* cr, Draw draw) {
   cairo_push_group(cr);
   draw();
   cairo_pop_group_to_source(cr);
-  cairo_pattern_t* left = cairo_pattern_create_linear(0, 0, 110, 0);
-  cairo_pattern_add_color_stop_rgba(left, 0, 0, 0, 0, 0);
-  cairo_pattern_add_color_stop_rgba(left, 1, 0, 0, 0, 1);
-  cairo_mask(cr, left);
-  cairo_pattern_destroy(left);
+  MaskFadingIn(cr, 110, 0);
   cairo_pop_group_to_source(cr);
-  cairo_pattern_t* top = cairo_pattern_create_linear(0, 0, 0, 90);
-  cairo_pattern_add_color_stop_rgba(top, 0, 0, 0, 0, 0);
-  cairo_pattern_add_color_stop_rgba(top, 1, 0, 0, 0, 1);
-  cairo_mask(cr, top);
-  cairo_pattern_destroy(top);
+  MaskFadingIn(cr, 0, 90);
 }
 
 // The night: the same stars in every frame (they twinkle, never go out),

@@ -267,19 +267,10 @@ TEST(HostileSettingsFiles, AFolderThatCannotBeWrittenIsSaid) {
   WriteText(path + ".lock", "");
   testing::GiveToChild(dir.path());
   ::chmod(dir.path().c_str(), 0555);
-  // The child's stderr is the test's: it reports into a pipe read here.
-  int fds[2];
-  ASSERT_EQ(::pipe(fds), 0);
-  EXPECT_TRUE(testing::InChild([&] {
-    ::dup2(fds[1], 2);
+  const std::string err = testing::StderrOfChild([&] {
     IniSettingsStore(path).Save(kAppName, "System", "Clock", "0");
     return true;
-  }));
-  ::close(fds[1]);
-  char buf[512] = {};
-  ssize_t n = ::read(fds[0], buf, sizeof buf - 1);
-  ::close(fds[0]);
-  const std::string err(buf, n > 0 ? static_cast<size_t>(n) : 0);
+  });
   EXPECT_NE(err.find(path + ": cannot save the settings: Permission denied"), std::string::npos) << err;
   EXPECT_EQ(ReadText(path), "[System]\nClock=1\n");
 }
@@ -289,18 +280,10 @@ TEST(HostileSettingsFiles, AFolderThatCannotBeMadeIsNamed) {
   fs::create_directories(dir.File("config"));
   testing::GiveToChild(dir.path());
   ::chmod(dir.File("config").c_str(), 0555);
-  int fds[2];
-  ASSERT_EQ(::pipe(fds), 0);
-  EXPECT_TRUE(testing::InChild([&] {
-    ::dup2(fds[1], 2);
+  const std::string err = testing::StderrOfChild([&] {
     IniSettingsStore(dir.File("config/gobbleshot1/settings.ini")).Save(kAppName, "System", "Clock", "0");
     return true;
-  }));
-  ::close(fds[1]);
-  char buf[512] = {};
-  ssize_t n = ::read(fds[0], buf, sizeof buf - 1);
-  ::close(fds[0]);
-  const std::string err(buf, n > 0 ? static_cast<size_t>(n) : 0);
+  });
   EXPECT_EQ(err, "gobbleshot1: " + dir.File("config/gobbleshot1") +
                      ": cannot make the settings folder (Permission denied), so nothing is saved\n");
 }

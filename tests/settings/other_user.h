@@ -37,4 +37,22 @@ inline bool InChild(const std::function<bool()>& body) {
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// Runs body as InChild does and answers what the child wrote to stderr
+// (the child's stderr is the test's otherwise).
+inline std::string StderrOfChild(const std::function<bool()>& body) {
+  int fds[2];
+  if (::pipe(fds) != 0) return "pipe failed";
+  InChild([&] {
+    ::dup2(fds[1], 2);
+    return body();
+  });
+  ::close(fds[1]);
+  std::string err;
+  char buf[512];
+  ssize_t n;
+  while ((n = ::read(fds[0], buf, sizeof buf)) > 0) err.append(buf, static_cast<size_t>(n));
+  ::close(fds[0]);
+  return err;
+}
+
 }  // namespace gs::testing
