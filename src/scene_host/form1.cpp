@@ -260,10 +260,8 @@ void Form1::TegoDDrw1_Frame() {
 
 void Form1::SeenChanged(bool seen) {
   if (closed_) return;
-  if (!seen) {
-    StopSounds();
-    audio_.Rest();
-  }
+  if (!seen) StopSounds();
+  audio_.SetResting(!seen);
   Loop.SetResting(!seen);
 }
 

@@ -13,7 +13,10 @@ void ResumingAudio::BeginSceneFrame() {
   cued_.clear();
 }
 
-void ResumingAudio::Rest() { held_.insert(cued_.begin(), cued_.end()); }
+void ResumingAudio::SetResting(bool resting) {
+  if (resting) held_.insert(cued_.begin(), cued_.end());
+  out_.SetResting(resting);
+}
 
 void ResumingAudio::PlaySound(int32_t id, int32_t a, int32_t b) {
   cued_.insert(id);

@@ -18,8 +18,6 @@ class ResumingAudio final : public Audio {
 
   // A scene frame begins; its cues follow.
   void BeginSceneFrame();
-  // The show rests (its sounds are stopped by the caller).
-  void Rest();
 
   void Attach(AudioEvents& events) override { out_.Attach(events); }
   int32_t LoadSound(const std::string& path) override { return out_.LoadSound(path); }
@@ -27,6 +25,8 @@ class ResumingAudio final : public Audio {
   void PlaySound(int32_t id, int32_t a, int32_t b) override;
   void StopSound(int32_t id) override { out_.StopSound(id); }
   void StopAllSounds() override { out_.StopAllSounds(); }
+  // The caller stops the sounds before a rest.
+  void SetResting(bool resting) override;
 
  private:
   Audio& out_;

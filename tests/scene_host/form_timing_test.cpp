@@ -220,6 +220,7 @@ TEST_F(FormTest, AShowOutOfSightHoldsStillAndSilent) {
   audio.ClearCalls();
   f.SeenChanged(false);
   EXPECT_EQ(audio.CountCalls("StopAllSounds"), 1);
+  EXPECT_EQ(audio.CountCalls("SetResting(1)"), 1);
   const int presented = display.framesPresented();
   RunFor(60);
   EXPECT_EQ(display.framesPresented(), presented);
@@ -244,7 +245,8 @@ TEST(ResumingAudio, CuesThatSoundedAtTheRestStaySilentUntilLetGo) {
   audio.BeginSceneFrame();
   audio.PlaySound(1, -1, -1);
   audio.PlaySound(2, -1, -1);
-  audio.Rest();
+  audio.SetResting(true);
+  audio.SetResting(false);
   out.ClearCalls();
   audio.BeginSceneFrame();
   audio.PlaySound(1, -1, -1);

@@ -24,9 +24,10 @@ mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 hz=$(getconf CLK_TCK)
-# The main thread's CPU time in clock ticks, and how often it went to sleep.
-ticks() { awk '{ print $14 + $15 }' "/proc/$1/task/$1/stat" 2>/dev/null || echo 0; }
-wakes() { awk '/^voluntary_ctxt_switches/ { print $2 }' "/proc/$1/task/$1/status" 2>/dev/null || echo 0; }
+# The CPU time of all threads in clock ticks, and how often they went to
+# sleep (the sound output has a thread of its own).
+ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0; }
+wakes() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n + 0 }'; }
 # Waits up to $2 tenths of a second for the line $3 in file $1.
 wait_line() {
   for _ in $(seq "$2"); do grep -q "$3" "$1" && return 0; sleep 0.1; done
@@ -42,8 +43,8 @@ wait_saver() {
   for _ in $(seq "$1"); do [ "$("$tool" saver)" = "$2" ] && return 0; sleep 0.1; done
   return 1
 }
-# Over $2 seconds, the main thread of $1 wakes at most once a second and
-# uses under 1 % of a core; $3 says when.
+# Over $2 seconds, the saver $1 wakes at most once a second and uses under
+# 1 % of a core; $3 says when.
 quiet_for() {
   local t0 w0 t1 w1
   t0=$(ticks "$1") w0=$(wakes "$1")
