@@ -260,9 +260,10 @@ void Form1::TegoDDrw1_Frame() {
 
 void Form1::SeenChanged(bool seen) {
   if (closed_) return;
+  // The show's time stops first: closing the sound output takes a while.
+  Loop.SetResting(!seen);
   if (!seen) StopSounds();
   audio_.SetResting(!seen);
-  Loop.SetResting(!seen);
 }
 
 // Between scene frames a Frame event draws only the overlays, and they come

@@ -27,6 +27,7 @@ void SdlDisplay::UpdateAudience() {
     for (Window& w : windows_) w.needsFull = true;
     if (presented_ && wide_) presentPending_ = true;
   }
+  if (events_) events_->SeenChanged(seen);
   // For the tests and the benchmarks: when the show stopped and went on, on
   // its own clock and on the one they read.
   if (std::getenv("GOBBLESHOT1_REST_PROBE")) {
@@ -34,7 +35,6 @@ void SdlDisplay::UpdateAudience() {
                  static_cast<long long>(clock_.MonotonicUs()), static_cast<long long>(RealUs()));
     shownProbePending_ = seen;
   }
-  if (events_) events_->SeenChanged(seen);
 }
 
 }  // namespace gs
