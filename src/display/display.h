@@ -24,6 +24,10 @@ class DisplayEvents {
   // How many of the next Frame events would change nothing on the screen if
   // nothing else happened in between, so that they need not run on time.
   virtual int64_t QuietFramesAhead() const { return 0; }
+  // Nobody can see the show any more (false: the X server's screen saver is
+  // on, the monitors sleep, or every window is unmapped or covered), or
+  // someone can again (true). The display presents nothing in between.
+  virtual void SeenChanged(bool /*seen*/) {}
 };
 
 // The full-screen sprite display. Sprite ids, frame numbers and coordinates

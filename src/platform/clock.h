@@ -21,6 +21,25 @@ class SystemClock final : public Clock {
   double TimeOfDay() const override;
 };
 
+// Another clock's time with the stretches it was paused for taken out: it
+// stands still while paused and goes on from there, so that whatever runs on
+// it finds no time passed. The time of day is the other clock's.
+class PausableClock final : public Clock {
+ public:
+  explicit PausableClock(const Clock& base) : base_(base) {}
+  int64_t MonotonicUs() const override;
+  double TimeOfDay() const override { return base_.TimeOfDay(); }
+  void Pause();
+  void Resume();
+  bool paused() const { return pausedAtUs_ != kRunning; }
+
+ private:
+  static constexpr int64_t kRunning = INT64_MIN;
+  const Clock& base_;
+  int64_t pausedAtUs_ = kRunning;  // base time the pause began
+  int64_t pausedForUs_ = 0;        // base time spent paused before
+};
+
 class SimClock final : public Clock {
  public:
   // startTimeOfDay: the local time of day at simulated time 0.

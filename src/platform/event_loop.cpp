@@ -12,6 +12,9 @@ namespace {
 // The longest the real-time loop sleeps without a reason, and the most ticks
 // of one timer it puts off.
 constexpr int64_t kMaxWaitUs = 100000;
+// Resting, the loop has nothing of its own to do; this only bounds a sleep
+// that a lost wake-up would otherwise make endless.
+constexpr int64_t kMaxRestWaitUs = 60000000;
 constexpr int64_t kMaxQuietTicks = 1 << 20;
 // A wake this much after the planned time is the scheduler's doing, not
 // falling behind: the ticks in between still run each at its own time.
@@ -51,6 +54,11 @@ bool EventLoop::TimerEnabled(TimerId id) const {
   return timers_[static_cast<size_t>(id)].enabled;
 }
 
+void EventLoop::SetResting(bool resting) {
+  if (resting) show_.Pause();
+  else show_.Resume();
+}
+
 void EventLoop::AddSource(EventSource* source) {
   if (source) sources_.push_back(source);
 }
@@ -62,18 +70,25 @@ void EventLoop::Quit(int status) {
 
 int64_t EventLoop::NextDeadline() const {
   int64_t next = INT64_MAX;
+  if (resting()) return next;
   for (const Timer& t : timers_)
     if (t.enabled) next = std::min(next, t.Deadline());
   return next;
 }
 
 int64_t EventLoop::WakeDeadline() const {
-  int64_t next = INT64_MAX;
+  int64_t next = SourcesDeadline();
+  if (resting()) return next;
   for (const Timer& t : timers_) {
     if (!t.enabled) continue;
     const int64_t quiet = t.quiet ? std::clamp<int64_t>(t.quiet(), 0, kMaxQuietTicks) : 0;
     next = std::min(next, t.Deadline(quiet));
   }
+  return next;
+}
+
+int64_t EventLoop::SourcesDeadline() const {
+  int64_t next = INT64_MAX;
   for (const EventSource* s : sources_) next = std::min(next, s->WakeDeadline());
   return next;
 }
@@ -115,11 +130,18 @@ int EventLoop::Run() {
   // that fell due before the loop ran.
   int64_t plannedWakeUs = INT64_MIN;
   while (!quitting_) {
-    const int64_t now = base_.MonotonicUs();
-    while (!quitting_ && FireOneDue(now, plannedWakeUs)) {
+    if (resting()) {
+      const int64_t next = SourcesDeadline();
+      const int64_t now = show_.MonotonicUs();
+      PollSources(next == INT64_MAX ? kMaxRestWaitUs : std::clamp<int64_t>(next - now, 0, kMaxRestWaitUs));
+      continue;
+    }
+    const int64_t now = show_.MonotonicUs();
+    while (!quitting_ && !resting() && FireOneDue(now, plannedWakeUs)) {
     }
     if (quitting_) break;
-    const int64_t after = base_.MonotonicUs();
+    if (resting()) continue;
+    const int64_t after = show_.MonotonicUs();
     const int64_t next = WakeDeadline();
     const int64_t wait = next == INT64_MAX ? kMaxWaitUs : std::clamp<int64_t>(next - after, 0, kMaxWaitUs);
     plannedWakeUs = std::max(plannedWakeUs, after + wait + kOnTimeSlackUs);
@@ -132,12 +154,15 @@ bool EventLoop::RunUntil(SimClock& clock, int64_t untilUs) {
   while (!quitting_) {
     PollSources(0);
     if (quitting_) break;
-    int64_t next = NextDeadline();
-    if (next > untilUs) break;
-    if (next > clock.MonotonicUs()) clock.Set(next);
+    // Deadlines are on the loop's time, which lags the clock by the rests.
+    const int64_t next = NextDeadline();
+    const int64_t lag = clock.MonotonicUs() - show_.MonotonicUs();
+    if (next == INT64_MAX || next + lag > untilUs) break;
+    if (next + lag > clock.MonotonicUs()) clock.Set(next + lag);
     // Every tick runs at its time; one already behind the clock (the clock
     // was moved on past it) coalesces as in real time.
-    FireOneDue(clock.MonotonicUs(), next == clock.MonotonicUs() ? next : INT64_MIN);
+    const int64_t now = show_.MonotonicUs();
+    FireOneDue(now, next == now ? next : INT64_MIN);
   }
   if (!quitting_ && clock.MonotonicUs() < untilUs) clock.Set(untilUs);
   return !quitting_;

@@ -43,6 +43,11 @@ class LoopClock final : public Clock {
 // a timer that fell behind (busy machine, SIGSTOP, suspend) delivers one tick
 // and then keeps to its grid from the present on, never a burst.
 //
+// The loop may rest, while nobody can see what its handlers do: its time then
+// stands still, no timer fires or falls behind, and it sleeps until one of
+// its sources has something for it. Waking goes on where the rest began, as
+// if no time had passed.
+//
 // A timer may say how many of its next ticks would change nothing anyone can
 // see. The real-time loop does not wake for those: it runs them when it wakes
 // for something else, in order and interleaved with the other timers exactly
@@ -53,10 +58,16 @@ class EventLoop {
   // Returns how many of the timer's next ticks may run late.
   using QuietTicks = std::function<int64_t()>;
 
-  explicit EventLoop(Clock& clock) : base_(clock), clock_(clock) {}
+  explicit EventLoop(Clock& clock) : show_(clock), clock_(show_) {}
 
   // The clock every handler should read (see LoopClock).
   Clock& clock() { return clock_; }
+  // The loop's time now, also during a tick, with the rests taken out: for
+  // things that run beside the handlers, such as a display's own timing.
+  const Clock& restingClock() const { return show_; }
+
+  void SetResting(bool resting);
+  bool resting() const { return show_.paused(); }
 
   // A periodic timer with period periodNumUs / periodDen microseconds (so
   // 60 Hz is AddTimer(1000000, 60)). The first tick comes one period after
@@ -82,7 +93,8 @@ class EventLoop {
   // sources without waiting between them. Returns false once quitting.
   bool RunUntil(SimClock& clock, int64_t untilUs);
 
-  // Monotonic time of the next timer deadline, or INT64_MAX when none.
+  // Monotonic time (on clock()) of the next timer deadline, or INT64_MAX
+  // when none or while resting.
   int64_t NextDeadline() const;
   // When the real-time loop must next run something: the next tick that is
   // not quiet, or a source's deadline; INT64_MAX when none.
@@ -104,8 +116,9 @@ class EventLoop {
   // the loop fell behind, and the timer ticks once for all it missed.
   bool FireOneDue(int64_t nowUs, int64_t onTimeUntilUs);
   void PollSources(int64_t maxWaitUs);
+  int64_t SourcesDeadline() const;
 
-  Clock& base_;
+  PausableClock show_;
   LoopClock clock_;
   std::vector<Timer> timers_;
   std::vector<EventSource*> sources_;

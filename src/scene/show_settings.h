@@ -11,7 +11,8 @@ struct ShowSettings {
   std::string Message, FontSizeMsg, FontSize;
   int16_t VolumeTurkey = 0, VolumeGuns = 0, VolumeCow = 0;
   int16_t SoundTurkey = 0, SoundGuns = 0, SoundCow = 0;
-  int16_t PwrSave = 0;  // read for completeness; nothing consults it
+  // 1: the saver on its own windows keeps the monitors on while it plays.
+  int16_t PwrSave = 0;
 };
 
 }  // namespace gs

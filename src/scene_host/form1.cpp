@@ -25,7 +25,8 @@ Form1::Form1(Display& display, Audio& audio, SettingsStore& store, EventLoop& lo
     : Store(store),
       Loop(loop),
       platform_(platform),
-      show_(display, audio),
+      audio_(audio),
+      show_(display, audio_),
       installFolder_(std::move(installFolder)) {
   timer1_ = Loop.AddTimer(1000000, [this] { Timer1_Timer(); });
   timer2_ = Loop.AddTimer(500000, [this] { Timer2_Timer(); });
@@ -252,8 +253,17 @@ void Form1::TegoDS1_SoundNotify() {
 
 void Form1::TegoDDrw1_Frame() {
   if (closed_) return;
+  if (show_.PaceCount == show_.settings.TunePC) audio_.BeginSceneFrame();
   ComposeFrame(show_);
   overlaysChanged_ = false;
+}
+
+void Form1::SeenChanged(bool seen) {
+  if (closed_) return;
+  // The show's time stops first: closing the sound output takes a while.
+  Loop.SetResting(!seen);
+  if (!seen) StopSounds();
+  audio_.SetResting(!seen);
 }
 
 // Between scene frames a Frame event draws only the overlays, and they come

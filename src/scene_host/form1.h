@@ -7,6 +7,7 @@
 #include "scene/show.h"
 #include "scene_host/data_folder_index.h"
 #include "scene_host/form_platform.h"
+#include "scene_host/resuming_audio.h"
 #include "settings/settings_store.h"
 #include "sound/audio.h"
 
@@ -65,6 +66,9 @@ class Form1 : public DisplayEvents, public AudioEvents {
   }
   void SoundNotify() override { TegoDS1_SoundNotify(); }
   int64_t QuietFramesAhead() const override;
+  // While nobody can see the show it holds still and silent: its timers and
+  // sprites stop where they are, its sounds stop, and nothing is composed.
+  void SeenChanged(bool seen) override;
 
   // The sound shutdown sequence shared by the input handlers and SoundNotify.
   void StopSounds();
@@ -86,6 +90,7 @@ class Form1 : public DisplayEvents, public AudioEvents {
   SettingsStore& Store;
   EventLoop& Loop;
   FormPlatform& platform_;
+  ResumingAudio audio_;
   Show show_;
   std::string installFolder_;
   DataFolderIndex folderIndex_;

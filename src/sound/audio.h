@@ -27,6 +27,9 @@ class Audio {
   virtual void PlaySound(int32_t id, int32_t a, int32_t b) = 0;
   virtual void StopSound(int32_t id) = 0;
   virtual void StopAllSounds() = 0;
+  // While nobody can see the show it rests: nothing is played, and an output
+  // may let go of its device meanwhile so that nothing of it wakes.
+  virtual void SetResting(bool /*resting*/) {}
 };
 
 }  // namespace gs

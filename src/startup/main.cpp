@@ -67,6 +67,9 @@ int RunSaver(const CommandLine& cl, int argc, char** argv) {
   Form1& form = show.form;
   form.Form_Load();
   if (form.Closed()) return form.ExitStatus();
+  // The "Disable any Power Saving settings" box: on its own windows the saver
+  // then keeps the monitors on. In a host's window the host decides.
+  if (form.show().settings.PwrSave == 1 && !target.window) show.display.KeepScreenAwake();
   platform.SetSaverRunning(true);
   show.loop.Run();
   if (sound) sound->Release();

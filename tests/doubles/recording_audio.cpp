@@ -41,4 +41,6 @@ void RecordingAudio::StopSound(int32_t id) { calls_.push_back("StopSound(" + std
 
 void RecordingAudio::StopAllSounds() { calls_.push_back("StopAllSounds()"); }
 
+void RecordingAudio::SetResting(bool resting) { calls_.push_back(resting ? "SetResting(1)" : "SetResting(0)"); }
+
 }  // namespace gs

@@ -26,6 +26,7 @@ class RecordingAudio : public Audio {
   void PlaySound(int32_t id, int32_t a, int32_t b) override;
   void StopSound(int32_t id) override;
   void StopAllSounds() override;
+  void SetResting(bool resting) override;
 
  private:
   std::vector<std::string> calls_;

@@ -130,6 +130,65 @@ TEST(EventLoop, RealRunCoalescesWhatFellDueBeforeIt) {
   EXPECT_EQ(ticks, 1 + 75);  // one for the first second, then each tick of the next half
 }
 
+// Stands in for the window system: sleeps as long as the loop lets it, or
+// until the next of its scripted moments, when it rests or wakes the loop.
+class ScriptedSource : public EventSource {
+ public:
+  ScriptedSource(SimClock& clock, EventLoop& loop) : clock_(clock), loop_(loop) {}
+  void Poll(int64_t maxWaitUs) override {
+    if (maxWaitUs <= 0) return;
+    if (loop_.resting()) ++restingWakeUps;
+    if (next_ < script_.size() && clock_.MonotonicUs() + maxWaitUs >= script_[next_].first) {
+      clock_.Set(script_[next_].first);
+      loop_.SetResting(script_[next_++].second);
+      return;
+    }
+    clock_.Advance(maxWaitUs);
+  }
+  std::vector<std::pair<int64_t, bool>> script_;
+  int restingWakeUps = 0;
+
+ private:
+  SimClock& clock_;
+  EventLoop& loop_;
+  size_t next_ = 0;
+};
+
+// Rested from 1.5 s to 11.5 s, the loop sleeps through the rest in one wait,
+// and its timers go on from where they stood: no tick for the time it
+// rested, no burst after it.
+TEST(EventLoop, ARestHoldsTheLoopsTimeStill) {
+  SimClock clock;
+  EventLoop loop(clock);
+  std::vector<std::pair<int64_t, int64_t>> ticks;  // loop time, clock time
+  loop.AddTimer(1000000, [&] {
+    ticks.push_back({loop.clock().MonotonicUs(), clock.MonotonicUs()});
+    if (ticks.size() == 3) loop.Quit(0);
+  });
+  ScriptedSource source(clock, loop);
+  source.script_ = {{1500000, true}, {11500000, false}};
+  loop.AddSource(&source);
+  loop.Run();
+  std::vector<std::pair<int64_t, int64_t>> want = {{1000000, 1000000}, {2000000, 12000000}, {3000000, 13000000}};
+  EXPECT_EQ(ticks, want);
+  EXPECT_EQ(source.restingWakeUps, 1);
+}
+
+TEST(EventLoop, ARestInSimulatedTimeSkipsTheTimersAndKeepsTheirGrid) {
+  SimClock clock;
+  EventLoop loop(clock);
+  std::vector<int64_t> ticks;
+  loop.AddTimer(1000000, [&] { ticks.push_back(clock.MonotonicUs()); });
+  loop.RunUntil(clock, 1500000);
+  loop.SetResting(true);
+  loop.RunUntil(clock, 11500000);
+  EXPECT_EQ(loop.restingClock().MonotonicUs(), 1500000);
+  EXPECT_EQ(loop.NextDeadline(), INT64_MAX);
+  loop.SetResting(false);
+  loop.RunUntil(clock, 13000000);
+  EXPECT_EQ(ticks, (std::vector<int64_t>{1000000, 12000000, 13000000}));
+}
+
 TEST(EventLoop, RealRunEndsOnQuit) {
   SystemClock clock;
   EventLoop loop(clock);

@@ -206,3 +206,65 @@ TEST_F(FormTest, ResetVarRestoresTheShowButLeavesBarsGunAndPace) {
 
 }  // namespace
 }  // namespace gs::testing
+
+namespace gs::testing {
+namespace {
+
+// Out of sight the show holds still and silent: no frame, no tick, no cue,
+// the notice's countdown stopped; back in sight it goes on from where it
+// stood, without catching up.
+TEST_F(FormTest, AShowOutOfSightHoldsStillAndSilent) {
+  SeedStore({{"RunMonitor", "False"}, {"TuneScrSvr", "False"}});
+  Form1& f = Load();
+  RunFor(2.5);
+  const Show& s = f.show();
+  ASSERT_EQ(s.Scene1Ticks, 2);
+  ASSERT_EQ(s.NoticeTicks, 2);
+  audio.ClearCalls();
+  f.SeenChanged(false);
+  EXPECT_EQ(audio.CountCalls("StopAllSounds"), 1);
+  EXPECT_EQ(audio.CountCalls("SetResting(1)"), 1);
+  const int presented = display.framesPresented();
+  RunFor(60);
+  EXPECT_EQ(display.framesPresented(), presented);
+  EXPECT_EQ(audio.CountCalls("PlaySound"), 0);
+  EXPECT_EQ(s.Scene1Ticks, 2);
+  EXPECT_EQ(s.HoleTicks, 5);
+  EXPECT_EQ(s.NoticeTicks, 2);
+  f.SeenChanged(true);
+  RunFor(0.49);
+  EXPECT_EQ(s.Scene1Ticks, 2);
+  EXPECT_GT(display.framesPresented(), presented);
+  RunFor(0.02);
+  EXPECT_EQ(s.Scene1Ticks, 3);
+  EXPECT_EQ(s.NoticeTicks, 3);
+}
+
+// A sound cued on the last scene frame before a rest is not started over by
+// the same cue after it, only once its scene has let go of it.
+TEST(ResumingAudio, CuesThatSoundedAtTheRestStaySilentUntilLetGo) {
+  RecordingAudio out;
+  ResumingAudio audio(out);
+  audio.BeginSceneFrame();
+  audio.PlaySound(1, -1, -1);
+  audio.PlaySound(2, -1, -1);
+  audio.SetResting(true);
+  audio.SetResting(false);
+  out.ClearCalls();
+  audio.BeginSceneFrame();
+  audio.PlaySound(1, -1, -1);
+  audio.PlaySound(3, -1, -1);
+  audio.BeginSceneFrame();
+  audio.PlaySound(1, -1, -1);
+  EXPECT_THAT(out.calls(), ::testing::ElementsAre("PlaySound(3,-1,-1)"));
+  audio.BeginSceneFrame();  // 1 is held on; 2 was let go, uncued
+  audio.PlaySound(2, -1, -1);
+  audio.BeginSceneFrame();  // 1 was not cued: let go
+
+  audio.PlaySound(1, -1, -1);
+  EXPECT_THAT(out.calls(),
+              ::testing::ElementsAre("PlaySound(3,-1,-1)", "PlaySound(2,-1,-1)", "PlaySound(1,-1,-1)"));
+}
+
+}  // namespace
+}  // namespace gs::testing

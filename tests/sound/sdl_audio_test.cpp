@@ -1,5 +1,6 @@
 // The audio layer's ids and call semantics on SDL's dummy driver and with no
 // driver at all.
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -76,6 +77,33 @@ TEST_F(SdlAudioDummy, StopAndPlayAgainStartsTheSound) {
   EXPECT_FALSE(audio.IsPlaying(id));
   audio.PlaySound(id, -1, -1);
   EXPECT_TRUE(audio.IsPlaying(id));
+}
+
+// Resting lets go of the device, so that its thread sleeps too; the first
+// sound after the rest opens it again, in the format the sounds are in.
+TEST_F(SdlAudioDummy, ARestClosesTheDeviceUntilTheNextSound) {
+  WriteTone(dir_.File("a.wav"), 2.0, 0.5);
+  SdlAudio audio;
+  const int32_t id = audio.LoadSound(dir_.File("a.wav"));
+  int rate = 0, channels = 0;
+  Uint16 format = 0;
+  ASSERT_NE(Mix_QuerySpec(&rate, &format, &channels), 0);
+  audio.PlaySound(id, -1, -1);
+  audio.SetResting(true);
+  EXPECT_FALSE(audio.IsPlaying(id));
+  EXPECT_EQ(Mix_QuerySpec(nullptr, nullptr, nullptr), 0);
+  CallEverything(audio, 0);
+  audio.StopAllSounds();
+  audio.SetResting(false);
+  EXPECT_EQ(Mix_QuerySpec(nullptr, nullptr, nullptr), 0);
+  audio.PlaySound(id, -1, -1);
+  EXPECT_TRUE(audio.IsPlaying(id));
+  int rate2 = 0, channels2 = 0;
+  Uint16 format2 = 0;
+  ASSERT_NE(Mix_QuerySpec(&rate2, &format2, &channels2), 0);
+  EXPECT_EQ(rate2, rate);
+  EXPECT_EQ(format2, format);
+  EXPECT_EQ(channels2, channels);
 }
 
 TEST_F(SdlAudioDummy, IdZeroUnknownIdsAndBadFilesAreHarmless) {

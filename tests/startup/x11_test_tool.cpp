@@ -12,8 +12,16 @@
 //                                milliseconds passed until the show filled
 //                                it again (scaled, aspect kept); fails when
 //                                that takes more than 3 s
+//   x11_test_tool blanket ID     lays a window over all of window ID until
+//                                it is killed; prints its id
+//   x11_test_tool unmap ID       unmaps window ID
+//   x11_test_tool map ID         maps it and prints the milliseconds until
+//                                the show filled it again
+//   x11_test_tool saver          prints the server's screen-saver state:
+//                                on, off or disabled
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/scrnsaver.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -144,6 +152,33 @@ int Remap(Display* x, Window w) {
   return TimeUntilShown(x, w);
 }
 
+int Blanket(Display* x, Window w) {
+  XWindowAttributes a{};
+  if (!XGetWindowAttributes(x, w, &a)) return 1;
+  XSetWindowAttributes sa{};
+  sa.override_redirect = True;
+  sa.background_pixel = WhitePixel(x, DefaultScreen(x));
+  Window cover = XCreateWindow(x, DefaultRootWindow(x), a.x, a.y, static_cast<unsigned>(a.width),
+                               static_cast<unsigned>(a.height), 0, CopyFromParent, InputOutput, CopyFromParent,
+                               CWOverrideRedirect | CWBackPixel, &sa);
+  XMapRaised(x, cover);
+  XSync(x, False);
+  std::printf("0x%lx\n", cover);
+  std::fflush(stdout);
+  for (;;) pause();
+}
+
+int SaverState(Display* x) {
+  int events = 0, errors = 0;
+  XScreenSaverInfo* info = XScreenSaverAllocInfo();
+  if (!info || !XScreenSaverQueryExtension(x, &events, &errors) ||
+      !XScreenSaverQueryInfo(x, DefaultRootWindow(x), info))
+    return 1;
+  std::puts(info->state == ScreenSaverOn ? "on" : info->state == ScreenSaverOff ? "off" : "disabled");
+  XFree(info);
+  return 0;
+}
+
 int Resize(Display* x, Window w, int width, int height) {
   XResizeWindow(x, w, static_cast<unsigned>(width), static_cast<unsigned>(height));
   XSync(x, False);
@@ -162,10 +197,23 @@ int main(int argc, char** argv) {
     return MakeWindow(x, std::atoi(argv[2]), std::atoi(argv[3]), argc == 6 ? std::atoi(argv[4]) : 0,
                       argc == 6 ? std::atoi(argv[5]) : 0);
   if (argc == 3 && std::strcmp(argv[1], "close") == 0) return Close(x, argv[2]);
+  if (argc == 2 && std::strcmp(argv[1], "saver") == 0) return SaverState(x);
   const Window id = argc >= 3 ? std::strtoul(argv[2], nullptr, 0) : 0;
   if (argc == 3 && std::strcmp(argv[1], "cover") == 0) return Cover(x, id);
   if (argc == 3 && std::strcmp(argv[1], "remap") == 0) return Remap(x, id);
+  if (argc == 3 && std::strcmp(argv[1], "blanket") == 0) return Blanket(x, id);
+  if (argc == 3 && std::strcmp(argv[1], "unmap") == 0) {
+    XUnmapWindow(x, id);
+    XSync(x, False);
+    return 0;
+  }
+  if (argc == 3 && std::strcmp(argv[1], "map") == 0) {
+    XMapWindow(x, id);
+    XSync(x, False);
+    return TimeUntilShown(x, id);
+  }
   if (argc == 5 && std::strcmp(argv[1], "resize") == 0) return Resize(x, id, std::atoi(argv[3]), std::atoi(argv[4]));
-  std::fprintf(stderr, "usage: x11_test_tool window W H [X Y] | close TITLE | cover ID | remap ID | resize ID W H\n");
+  std::fprintf(stderr, "usage: x11_test_tool window W H [X Y] | close TITLE | cover ID | remap ID | resize ID W H |\n"
+                       "       blanket ID | unmap ID | map ID | saver\n");
   return 2;
 }

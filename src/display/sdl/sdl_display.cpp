@@ -51,6 +51,10 @@ bool SdlDisplay::OpenDisplay(int32_t, int32_t, int32_t, const std::string&) {
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  // Power saving is the user's and the desktop's: left to itself SDL would
+  // hold off the server's screen saver and monitor power saving, and tell
+  // the desktop's screen-saver services that a game is being played.
+  SDL_SetHintWithPriority(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1", SDL_HINT_OVERRIDE);
   // An X11 saver: without an X display there is nothing to cover, and a
   // console or offscreen driver must not pretend otherwise.
   if (!getenv("SDL_VIDEODRIVER")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
@@ -60,6 +64,8 @@ bool SdlDisplay::OpenDisplay(int32_t, int32_t, int32_t, const std::string&) {
   // Hidden before any window shows, so it never flashes over the show.
   SDL_ShowCursor(options_.showPointer ? SDL_ENABLE : SDL_DISABLE);
   if (!OpenWindows()) return false;
+  watch_.Start(windows_.front().window, audience_);
+  WatchNewWindows();
   presented_.reset(SDL_CreateRGBSurfaceWithFormat(0, kW, kH, 16, SDL_PIXELFORMAT_RGB565));
   wide_.reset(SDL_CreateRGBSurfaceWithFormat(0, kW, kH, 32, SDL_PIXELFORMAT_XRGB8888));
   if (!presented_ || !wide_) return false;
@@ -104,6 +110,11 @@ void SdlDisplay::CoverEveryMonitor() {
     if (WindowManagerRunning(w)) SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP);
     windows_.push_back(Window{w, true, true});
   }
+}
+
+void SdlDisplay::WatchNewWindows() {
+  for (Window& w : windows_)
+    if (w.xid == 0) w.xid = watch_.Watch(w.window);
 }
 
 }  // namespace gs

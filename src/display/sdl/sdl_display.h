@@ -12,9 +12,11 @@
 #include <unordered_map>
 #include <vector>
 
+#include "display/audience.h"
 #include "display/display.h"
 #include "display/sdl/text_images.h"
 #include "display/sdl/x11_host_window.h"
+#include "display/sdl/x11_screen_watch.h"
 #include "display/sprite_table.h"
 #include "platform/event_loop.h"
 
@@ -46,6 +48,11 @@ class SdlDisplay : public Display, private EventSource {
   int WindowCount() const { return static_cast<int>(windows_.size()); }
   // Composed frames sent to the windows so far.
   int64_t PresentCount() const { return presentCount_; }
+  // Whether anyone can see the show (see DisplayEvents::SeenChanged).
+  bool Seen() const { return seen_; }
+  // Keeps the monitors on, and the X server's screen saver off, for as long
+  // as the process lives; once the display is open.
+  void KeepScreenAwake() { watch_.KeepScreenAwake(); }
 
   void Attach(EventLoop& loop, DisplayEvents& events) override;
   bool OpenDisplay(int32_t width, int32_t height, int32_t depth, const std::string& text) override;
@@ -83,6 +90,7 @@ class SdlDisplay : public Display, private EventSource {
     SDL_Window* window = nullptr;
     bool owned = true;
     bool needsFull = true;
+    unsigned long xid = 0;  // 0 until its covering is watched
   };
 
   void Poll(int64_t maxWaitUs) override;
@@ -94,6 +102,12 @@ class SdlDisplay : public Display, private EventSource {
   int64_t RefreshPeriodUs() const;
   bool OpenWindows();
   void CoverEveryMonitor();
+  void WatchNewWindows();
+  // Tells the events when nobody can see the show any more, or someone can
+  // again, and redraws everything then.
+  void UpdateAudience();
+  // Real time for the monitor probe, which must go on while the show rests.
+  static int64_t RealUs();
   void PresentTo(Window& w, const SDL_Rect& changed, bool full);
   TTF_Font* FontFor(const std::string& face, int cellHeight);
   // A clear is held back until something needs the pixels under it, so that
@@ -118,6 +132,10 @@ class SdlDisplay : public Display, private EventSource {
   std::map<std::pair<std::string, bool>, SharedSurface> decoded_;
   std::vector<Window> windows_;
   std::unique_ptr<X11HostWindow> host_;  // set when drawing into a host's window
+  X11ScreenWatch watch_;
+  Audience audience_{&watch_};
+  bool seen_ = true;
+  bool shownProbePending_ = false;
   std::map<std::pair<std::string, int>, TTF_Font*> fonts_;
   TTF_Font* font_ = nullptr;
   TextImages texts_;

@@ -22,6 +22,7 @@ void SdlDisplay::Poll(int64_t maxWaitUs) {
     for (Window& w : windows_) w.needsFull = true;
     if (presented_ && wide_) presentPending_ = true;
   }
+  UpdateAudience();
   PresentIfDue();
 }
 
@@ -31,6 +32,7 @@ void SdlDisplay::Dispatch(const SDL_Event& e) {
       if (options_.onQuit) options_.onQuit();
       return;
     case SDL_SYSWMEVENT:
+      watch_.Read(e, audience_);
       // The host destroyed its window: the show has nowhere to go.
       if (host_ && host_->IsGoneEvent(e) && options_.onQuit) options_.onQuit();
       return;
@@ -52,6 +54,7 @@ void SdlDisplay::Dispatch(const SDL_Event& e) {
       // A monitor plugged in while the show runs is covered too.
       if (e.display.event == SDL_DISPLAYEVENT_CONNECTED && !options_.hostWindow) {
         CoverEveryMonitor();
+        WatchNewWindows();
         inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;
       }
       return;

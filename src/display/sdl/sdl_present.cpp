@@ -19,14 +19,22 @@ void SdlDisplay::PresentFrame() {
 }
 
 void SdlDisplay::PresentIfDue() {
+  // Nobody would see it; what is composed meanwhile waits.
+  if (!seen_) return;
   if (!presentPending_ || (everPresented_ && clock_.MonotonicUs() < lastPresentUs_ + refreshUs_)) return;
   presentPending_ = false;
   PresentNow();
 }
 
 int64_t SdlDisplay::WakeDeadline() const {
+  // The monitors are asked on real time, which goes on while the show's
+  // time stands still.
+  const int64_t probe = audience_.NextProbeUs();
+  const int64_t probeAt =
+      probe == INT64_MAX ? INT64_MAX : clock_.MonotonicUs() + std::max<int64_t>(0, probe - RealUs());
+  if (!seen_) return probeAt;
   const int64_t present = presentPending_ ? lastPresentUs_ + refreshUs_ : INT64_MAX;
-  return std::min(present, host_ ? host_->NextRepaintUs() : INT64_MAX);
+  return std::min({present, host_ ? host_->NextRepaintUs() : INT64_MAX, probeAt});
 }
 
 void SdlDisplay::PresentNow() {
@@ -72,6 +80,10 @@ void SdlDisplay::PresentNow() {
   for (Window& w : windows_) PresentTo(w, changed, w.needsFull);
   lastPresentUs_ = clock_.MonotonicUs();
   ++presentCount_;
+  if (shownProbePending_) {
+    shownProbePending_ = false;
+    std::fprintf(stderr, "shown at-us %lld\n", static_cast<long long>(RealUs()));
+  }
   if (!everPresented_) {
     everPresented_ = true;
     // For the start-up benchmark: when the first frame reached the screen,

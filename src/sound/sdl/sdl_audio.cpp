@@ -27,18 +27,17 @@ SdlAudio::SdlAudio() {
     ReportProblem("sound", std::string("no sound device (") + SDL_GetError() + "); the show plays silent");
     return;
   }
+  Mix_QuerySpec(&rate_, &format_, &outputChannels_);
   EnsureChannels(kMinChannels);
 }
 
 SdlAudio::~SdlAudio() {
-  if (deviceOpen_) {
-    Mix_HaltChannel(-1);
-    for (Sound& s : sounds_) {
-      if (s.chunk != nullptr) Mix_FreeChunk(s.chunk);
-      s.chunk = nullptr;
-    }
-    Mix_CloseAudio();
+  if (deviceOpen_) Mix_HaltChannel(-1);
+  for (Sound& s : sounds_) {
+    if (s.chunk != nullptr) Mix_FreeChunk(s.chunk);
+    s.chunk = nullptr;
   }
+  if (deviceOpen_) Mix_CloseAudio();
   if (audioInit_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
@@ -69,7 +68,9 @@ void SdlAudio::SetSoundVolume(int32_t id, int32_t volume) {
 
 void SdlAudio::PlaySound(int32_t id, int32_t, int32_t) {
   Sound* s = Find(id);
-  if (s == nullptr || s->chunk == nullptr || !deviceOpen_) return;
+  if (s == nullptr || s->chunk == nullptr) return;
+  if (letGo_ && !Reopen()) return;
+  if (!deviceOpen_) return;
   const int channel = id - 1;
   // The scenes cue a sound on every frame of its second: let it play on.
   if (Mix_Playing(channel) != 0) return;
@@ -84,6 +85,30 @@ void SdlAudio::StopSound(int32_t id) {
 
 void SdlAudio::StopAllSounds() {
   if (deviceOpen_) Mix_HaltChannel(-1);
+}
+
+void SdlAudio::SetResting(bool resting) {
+  if (!resting || !deviceOpen_) return;
+  Mix_HaltChannel(-1);
+  Mix_CloseAudio();
+  deviceOpen_ = false;
+  letGo_ = true;
+}
+
+bool SdlAudio::Reopen() {
+  letGo_ = false;
+  // In the format the sounds were decoded for, whatever the device would
+  // rather have now: SDL converts.
+  deviceOpen_ = Mix_OpenAudioDevice(rate_, format_, outputChannels_, kBufferSamples, nullptr, 0) == 0;
+  if (!deviceOpen_) {
+    ReportProblem("sound", std::string("the sound device cannot be opened again (") + SDL_GetError() +
+                               "); the show plays on silent");
+    return false;
+  }
+  const int channels = channels_;
+  channels_ = 0;
+  EnsureChannels(channels);
+  return true;
 }
 
 bool SdlAudio::IsPlaying(int32_t id) const {

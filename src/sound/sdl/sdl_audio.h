@@ -26,6 +26,9 @@ class SdlAudio : public Audio {
   void PlaySound(int32_t id, int32_t a, int32_t b) override;
   void StopSound(int32_t id) override;
   void StopAllSounds() override;
+  // Resting, the device is closed, so that its thread sleeps too; it opens
+  // again, as it was, for the first sound after the rest.
+  void SetResting(bool resting) override;
 
   // True when a device was opened (false: the layer runs silently).
   bool HasDevice() const { return deviceOpen_; }
@@ -43,10 +46,16 @@ class SdlAudio : public Audio {
   Sound* Find(int32_t id);
   const Sound* Find(int32_t id) const;
   void EnsureChannels(int count);
+  // Opens the device let go of for a rest again; false if it cannot be.
+  bool Reopen();
 
   bool audioInit_ = false;
   bool deviceOpen_ = false;
   int channels_ = 0;
+  bool letGo_ = false;  // the device was closed for a rest
+  // The device's format, which the decoded sounds are in.
+  int rate_ = 0, outputChannels_ = 0;
+  uint16_t format_ = 0;
   AudioEvents* events_ = nullptr;
   std::vector<Sound> sounds_;  // id n lives at index n - 1 and plays on channel n - 1
 };

@@ -1,0 +1,40 @@
+// SdlDisplay: noticing that nobody can see the show, and that someone can
+// again.
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+#include "display/sdl/sdl_display.h"
+
+namespace gs {
+
+int64_t SdlDisplay::RealUs() {
+  timespec ts{};
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<int64_t>(ts.tv_sec) * 1000000 + ts.tv_nsec / 1000;
+}
+
+void SdlDisplay::UpdateAudience() {
+  for (const Window& w : windows_)
+    if (w.xid != 0)
+      audience_.SetWindowMapped(w.xid, (SDL_GetWindowFlags(w.window) & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED)) == 0);
+  audience_.Probe(RealUs());
+  const bool seen = audience_.Seen();
+  if (seen == seen_) return;
+  seen_ = seen;
+  if (seen) {
+    // Whatever the windows showed meanwhile is not ours: all of it again.
+    for (Window& w : windows_) w.needsFull = true;
+    if (presented_ && wide_) presentPending_ = true;
+  }
+  if (events_) events_->SeenChanged(seen);
+  // For the tests and the benchmarks: when the show stopped and went on, on
+  // its own clock and on the one they read.
+  if (std::getenv("GOBBLESHOT1_REST_PROBE")) {
+    std::fprintf(stderr, "%s show-us %lld at-us %lld\n", seen ? "seen" : "unseen",
+                 static_cast<long long>(clock_.MonotonicUs()), static_cast<long long>(RealUs()));
+    shownProbePending_ = seen;
+  }
+}
+
+}  // namespace gs
