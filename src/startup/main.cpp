@@ -10,6 +10,7 @@
 
 #include "display/sdl/sdl_display.h"
 #include "platform/clock.h"
+#include "platform/problem_report.h"
 #include "scene_host/show_rig.h"
 #include "settings/saver_settings_store.h"
 #include "sound/sdl/sdl_audio.h"
@@ -32,6 +33,8 @@ int RunSaver(const CommandLine& cl, int argc, char** argv) {
                  "gobbleshot1: --window-id needs the id of the window to draw into, as in: --window-id 0x1e00003\n");
     return 1;
   }
+  if (target.hostVariableUnusable)
+    ReportProblem("XSCREENSAVER_WINDOW", "names no X11 window; the show runs in its own windows");
   HostGeometry geometry;
   // The host took its window away before we came: nothing to draw into.
   if (target.window && !QueryHostWindow(target.window, geometry)) return 0;

@@ -43,6 +43,9 @@ err=$(XDG_CONFIG_HOME=$fresh/config XDG_RUNTIME_DIR=$fresh "$bin" -s 2>&1 >/dev/
 [ "$(wc -l <<<"$err")" = 1 ] && grep -q -- "--help" <<<"$err" || fail "-s gave no one-line hint: $err"
 XDG_CONFIG_HOME=$fresh/config XDG_RUNTIME_DIR=$fresh "$bin" /s --window-id junk 2>/dev/null &&
   fail "--window-id without a window reported success"
+err=$(XDG_CONFIG_HOME=$fresh/config XDG_RUNTIME_DIR=$fresh timeout 5 "$bin" /s --window-id 2>&1)
+[ $? = 1 ] && [ "$(wc -l <<<"$err")" = 1 ] && grep -q -- "--window-id needs" <<<"$err" ||
+  fail "--window-id without its value did not end with the usage line and status 1"
 [ -z "$(ls -A "$fresh")" ] || fail "--help, --version, -s or a broken --window-id created $(ls -A "$fresh")"
 timeout 5 "$bin" /p && fail "/p without a window reported success"
 timeout 5 "$bin" /a >/dev/null || fail "/a did not end with status 0"

@@ -33,13 +33,29 @@ TEST(SaverTarget, NoUsableWindowMeansOurOwnWindows) {
   EXPECT_EQ(Target({"/s"}, "").window, 0u);
   EXPECT_EQ(Target({"/s"}, "0x12zz").window, 0u);
   EXPECT_EQ(Target({"/s"}, "0").window, 0u);
-  // A switch without its value is still a preview's: silent, own windows.
+  // A switch without its value asks for a window it does not name.
   SaverTarget t = Target({"/s", "--window-id"}, nullptr);
   EXPECT_EQ(t.window, 0u);
+  EXPECT_TRUE(t.windowIdSwitch);
   // A broken value falls back to the host's variable.
   t = Target({"/s", "--window-id", "junk"}, "77");
   EXPECT_EQ(t.window, 77u);
   EXPECT_TRUE(t.windowIdSwitch);
+}
+
+// Xlib would send only the low 32 bits: 2^32 + 0x2a3 would name window 0x2a3.
+TEST(SaverTarget, WindowIdsBeyondThirtyTwoBitsOrWithASignNameNoWindow) {
+  for (const char* id : {"0x1000002a3", "4294967296", "99999999999999999999999", "-4294967295", "+5", " 5"}) {
+    SaverTarget t = Target({"/s"}, id);
+    EXPECT_EQ(t.window, 0u) << id;
+    EXPECT_TRUE(t.hostVariableUnusable) << id;
+    t = Target({"/s", "--window-id", id}, nullptr);
+    EXPECT_EQ(t.window, 0u) << id;
+    EXPECT_TRUE(t.windowIdSwitch) << id;
+  }
+  EXPECT_EQ(Target({"/s"}, "0xffffffff").window, 0xffffffffu);
+  EXPECT_FALSE(Target({"/s"}, "0x2a3").hostVariableUnusable);
+  EXPECT_FALSE(Target({"/s"}, "").hostVariableUnusable);
 }
 
 TEST(SingleInstanceRule, GuardsOnlySlashSOnItsOwnWindows) {
