@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/problem_report.h"
+
 namespace gs {
 
 namespace {
@@ -72,7 +74,7 @@ std::string UsageText() {
 }
 
 std::string UnknownSwitchHint(const CommandLine& cl) {
-  return "gobbleshot1: unknown switch \"" + cl.text + "\"; gobbleshot1 --help lists the switches\n";
+  return "gobbleshot1: unknown switch \"" + OneLine(cl.text) + "\"; gobbleshot1 --help lists the switches\n";
 }
 
 }  // namespace gs

@@ -88,6 +88,13 @@ TEST(ProgramTexts, VersionUsageAndHint) {
   EXPECT_EQ(hint.find('\n'), hint.size() - 1) << "one line";
   EXPECT_NE(hint.find("\"-s\""), std::string::npos);
   EXPECT_NE(hint.find("--help"), std::string::npos);
+  // What the user typed reaches the terminal as text, never as its commands.
+  const std::string hostile = UnknownSwitchHint(ParseCommandLine("-\x1b]0;owned\x07\x1b[2J\nsecond line\xc2\x9b"));
+  EXPECT_EQ(hostile.find('\n'), hostile.size() - 1) << "one line";
+  for (char c : hostile.substr(0, hostile.size() - 1))
+    EXPECT_TRUE(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) << "control character " << int(c);
+  EXPECT_EQ(hostile.find("\xc2\x9b"), std::string::npos);
+  EXPECT_NE(hostile.find("second line"), std::string::npos);
 }
 
 TEST(SoundOwnerLock, OneOwnerAtATimeAndTheNextAfterRelease) {
