@@ -84,7 +84,7 @@ int RunSetupProgram() {
   const std::string data = InstallFolderOfExecutable();
   char* const argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(data.c_str()), nullptr};
   ::execv(program.c_str(), argv);
-  std::fprintf(stderr, "gobbleshot1: cannot start the settings dialog %s: %s\n", program.c_str(), std::strerror(errno));
+  ReportProblem(program, std::string("cannot start the settings dialog: ") + std::strerror(errno));
   return 1;
 }
 
