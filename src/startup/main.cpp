@@ -35,9 +35,13 @@ int RunSaver(const CommandLine& cl, int argc, char** argv) {
   }
   if (target.hostVariableUnusable)
     ReportProblem("XSCREENSAVER_WINDOW", "names no X11 window; the show runs in its own windows");
+  // The host's window is watched from our first look at it: a host may
+  // destroy it at any moment of the start.
+  std::shared_ptr<X11HostWindow> hostWatch;
+  if (target.window) hostWatch = std::make_shared<X11HostWindow>(target.window);
   HostGeometry geometry;
   // The host took its window away before we came: nothing to draw into.
-  if (target.window && !QueryHostWindow(target.window, geometry)) return 0;
+  if (target.window && (X11HostWindow::GoneNow() || !QueryHostWindow(target.window, geometry))) return 0;
   const std::string runtime = RuntimeFolder();
   InstanceLock lock(runtime + "gobbleshot1.lock");
   if (SingleInstanceRuleApplies(cl, target) && lock.OtherInstanceRunning() &&
@@ -59,6 +63,7 @@ int RunSaver(const CommandLine& cl, int argc, char** argv) {
   ShowRig<SdlDisplay>* running = nullptr;
   SdlDisplay::Options options;
   options.hostWindow = target.window;
+  options.hostWatch = std::move(hostWatch);
   options.onQuit = [&] {
     if (sound) sound->Release();
     if (!running) return;

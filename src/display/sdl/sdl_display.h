@@ -31,6 +31,9 @@ class SdlDisplay : public Display, private EventSource {
     unsigned long hostWindow = 0;  // X11 window to draw into instead of our own
     bool showPointer = false;
     std::function<void()> onQuit;  // SDL_QUIT (SIGTERM, SIGINT, window closed)
+    // The host's window as watched since the program first looked at it;
+    // made when the display opens if not given.
+    std::shared_ptr<X11HostWindow> hostWatch;
   };
 
   SdlDisplay(const Clock& clock, Options options);
@@ -113,7 +116,7 @@ class SdlDisplay : public Display, private EventSource {
   // copy would cost start-up time and memory.
   std::map<std::pair<std::string, bool>, SharedSurface> decoded_;
   std::vector<Window> windows_;
-  std::unique_ptr<X11HostWindow> host_;  // set when drawing into a host's window
+  std::shared_ptr<X11HostWindow> host_;  // set when drawing into a host's window
   std::map<std::pair<std::string, int>, TTF_Font*> fonts_;
   TTF_Font* font_ = nullptr;
   TextImages texts_;
