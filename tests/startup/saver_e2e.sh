@@ -65,6 +65,25 @@ done
 mkfifo "$work/fifo"
 Xvfb -displayfd 3 -nolisten tcp 3>"$work/fifo" >/dev/null 2>&1 & xpid=$!
 read -r -t 20 num <"$work/fifo"
+# Runs ended by a key, each with the X server held still while the saver
+# takes the key and shuts down, so that the server sees all the saver sent
+# at once: SDL's wake-up message through its second connection then comes
+# after the window it names is gone. Every run ends with status 0, silent.
+for run in $(seq 20); do
+  DISPLAY=":$num" "$bin" /s 2>"$work/key.err" & pid=$!
+  wait_for_flag
+  sleep 0.3
+  kill -STOP $pid
+  DISPLAY=":$num" xdotool key a
+  kill -STOP $xpid
+  kill -CONT $pid
+  sleep 0.2
+  kill -CONT $xpid
+  for _ in $(seq 30); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+  kill -0 $pid 2>/dev/null && fail "key-ended run $run: the saver kept running"
+  wait $pid || fail "key-ended run $run ended with status $?: $(head -c 300 "$work/key.err")"
+  [ -s "$work/key.err" ] && fail "key-ended run $run said: $(head -c 300 "$work/key.err")"
+done
 DISPLAY=":$num" "$bin" /s 2>/dev/null & pid=$!
 sleep 1.5
 kill $xpid
