@@ -38,7 +38,7 @@ int RunSaver(const CommandLine& cl, int argc, char** argv) {
   // The host's window is watched from our first look at it: a host may
   // destroy it at any moment of the start.
   std::shared_ptr<X11HostWindow> hostWatch;
-  if (target.window) hostWatch = std::make_shared<X11HostWindow>(target.window);
+  if (target.window) hostWatch = X11HostWindow::For(target.window);
   HostGeometry geometry;
   // The host took its window away before we came: nothing to draw into.
   if (target.window && (X11HostWindow::GoneNow() || !QueryHostWindow(target.window, geometry))) return 0;
@@ -63,7 +63,6 @@ int RunSaver(const CommandLine& cl, int argc, char** argv) {
   ShowRig<SdlDisplay>* running = nullptr;
   SdlDisplay::Options options;
   options.hostWindow = target.window;
-  options.hostWatch = std::move(hostWatch);
   options.onQuit = [&] {
     if (sound) sound->Release();
     if (!running) return;

@@ -55,8 +55,7 @@ bool SdlDisplay::OpenDisplay(int32_t, int32_t, int32_t, const std::string&) {
   // console or offscreen driver must not pretend otherwise.
   if (!getenv("SDL_VIDEODRIVER")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
   IgnoreMessagesToGoneWindows();
-  if (options_.hostWindow)
-    host_ = options_.hostWatch ? options_.hostWatch : std::make_shared<X11HostWindow>(options_.hostWindow);
+  if (options_.hostWindow) host_ = X11HostWindow::For(options_.hostWindow);
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
   videoUp_ = true;
   // Hidden before any window shows, so it never flashes over the show.

@@ -31,9 +31,6 @@ class SdlDisplay : public Display, private EventSource {
     unsigned long hostWindow = 0;  // X11 window to draw into instead of our own
     bool showPointer = false;
     std::function<void()> onQuit;  // SDL_QUIT (SIGTERM, SIGINT, window closed)
-    // The host's window as watched since the program first looked at it;
-    // made when the display opens if not given.
-    std::shared_ptr<X11HostWindow> hostWatch;
   };
 
   SdlDisplay(const Clock& clock, Options options);

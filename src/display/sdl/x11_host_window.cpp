@@ -68,6 +68,17 @@ X11HostWindow::X11HostWindow(unsigned long window) : window_(window) {
   if (!XGetWindowAttributes(g_watch, window, &a) || a.c_class == InputOnly) g_gone = true;
 }
 
+std::shared_ptr<X11HostWindow> X11HostWindow::For(unsigned long window) {
+  // A process draws into one host's window at a time.
+  static std::weak_ptr<X11HostWindow> living;
+  std::shared_ptr<X11HostWindow> watch = living.lock();
+  if (!watch || watch->window_ != window) {
+    watch = std::make_shared<X11HostWindow>(window);
+    living = watch;
+  }
+  return watch;
+}
+
 X11HostWindow::~X11HostWindow() {
   if (g_watch) XCloseDisplay(g_watch);
   g_watch = nullptr;

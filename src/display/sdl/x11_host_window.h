@@ -2,6 +2,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <memory>
 
 namespace gs {
 
@@ -19,6 +20,8 @@ class X11HostWindow {
   // connection of its own, even if the server then gives its id to a
   // window of some other program.
   explicit X11HostWindow(unsigned long window);
+  // The watch of window: the one that lives already, or a new one.
+  static std::shared_ptr<X11HostWindow> For(unsigned long window);
   ~X11HostWindow();
   X11HostWindow(const X11HostWindow&) = delete;
   X11HostWindow& operator=(const X11HostWindow&) = delete;
