@@ -70,7 +70,8 @@ std::optional<std::string> ReadDataFile(const std::string& path, size_t maxBytes
     const size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
     if (std::string why = FolderProblem(folder); !why.empty()) {
-      ReportProblemOnce(folder, "the data folder cannot be used (" + why + "); the show goes on without its pictures and sounds");
+      ReportProblemOnce(folder, "the data folder cannot be used (" + why +
+                                    "); the show goes on without its pictures and sounds");
       return std::nullopt;
     }
   }

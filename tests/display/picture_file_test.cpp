@@ -116,7 +116,8 @@ TEST_F(PictureFiles, AnUnusableDataFolderIsSaidInOneLine) {
       EXPECT_EQ(LoadPictureFile((dir / folder).string() + name), nullptr);
     const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_EQ(err.rfind("gobbleshot1: " + (dir / folder).string() + ": the data folder cannot be used (", 0), 0u) << err;
+    const std::string said = "gobbleshot1: " + (dir / folder).string() + ": the data folder cannot be used (";
+    EXPECT_EQ(err.rfind(said, 0), 0u) << err;
   }
 }
 

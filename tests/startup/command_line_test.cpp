@@ -60,7 +60,8 @@ TEST(CommandLine, FindsTheLongestNumericTailOfAnyText) {
     std::string_view expected;
     for (size_t n = text.size(); n >= 1 && expected.empty(); --n) {
       double v = 0;
-      if (ReadNumber(std::string_view(text).substr(text.size() - n), v)) expected = std::string_view(text).substr(text.size() - n);
+      const std::string_view tail = std::string_view(text).substr(text.size() - n);
+      if (ReadNumber(tail, v)) expected = tail;
     }
     EXPECT_EQ(LongestNumericTail(text), expected) << '"' << text << '"';
   }
