@@ -4,7 +4,9 @@
 set -u
 bin=$1
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+xpid=
+# The private X server below goes too when a check fails while it runs.
+trap '[ -n "$xpid" ] && kill -CONT $xpid 2>/dev/null && kill $xpid 2>/dev/null; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run SDL_AUDIODRIVER=dummy
 mkdir -p "$XDG_RUNTIME_DIR"
 fail() { echo "FAIL: $*"; exit 1; }
