@@ -18,6 +18,15 @@ FileContents Failed(std::string problem) {
   return r;
 }
 
+// Why no file can be read from folder, or "" when files in it can be.
+std::string FolderProblem(const std::string& folder) {
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) != 0) return errno == ENOENT ? "missing" : std::strerror(errno);
+  if (!S_ISDIR(st.st_mode)) return "not a folder";
+  if (::access(folder.c_str(), X_OK) != 0) return std::strerror(errno);
+  return "";
+}
+
 }  // namespace
 
 FileContents ReadRegularFile(const std::string& path, size_t maxBytes) {
@@ -56,6 +65,16 @@ FileContents ReadRegularFile(const std::string& path, size_t maxBytes) {
 std::optional<std::string> ReadDataFile(const std::string& path, size_t maxBytes, std::string_view kind,
                                         std::string (*check)(std::string_view bytes)) {
   FileContents file = ReadRegularFile(path, maxBytes);
+  if (!file.ok) {
+    // Every file of a folder that cannot be entered fails alike: said once.
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+    if (std::string why = FolderProblem(folder); !why.empty()) {
+      ReportProblemOnce(folder, "the data folder cannot be used (" + why +
+                                    "); the show goes on without its pictures and sounds");
+      return std::nullopt;
+    }
+  }
   std::string problem = file.ok ? check(file.text) : file.problem;
   if (problem.empty()) return std::move(file.text);
   ReportProblemOnce(path, std::string(kind) + " " + problem);

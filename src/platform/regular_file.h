@@ -23,7 +23,9 @@ FileContents ReadRegularFile(const std::string& path, size_t maxBytes);
 // Reads a data file of the show (a picture, a sound) for decoding: a
 // regular file of at most maxBytes whose header passes check, which answers
 // what is wrong or "". A file that fails is said once on standard error as
-// "<path>: <kind> <problem>", and the answer is nullopt.
+// "<path>: <kind> <problem>", and the answer is nullopt; when its folder
+// cannot be entered at all, the folder is said once instead, for all its
+// files.
 std::optional<std::string> ReadDataFile(const std::string& path, size_t maxBytes, std::string_view kind,
                                         std::string (*check)(std::string_view bytes));
 

@@ -1,5 +1,6 @@
 #include "startup/command_line.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -12,7 +13,43 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
+bool IsHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+
+// Where a number that ends at end may begin: a run of digits holding at most
+// one point, or "0x" and a run of hexadecimal digits. npos when there is none.
+size_t DecimalStart(std::string_view s, size_t end) {
+  size_t i = end;
+  bool point = false, digits = false;
+  while (i > 0 && (IsDigit(s[i - 1]) || (s[i - 1] == '.' && !point))) {
+    point = point || s[i - 1] == '.';
+    digits = digits || s[i - 1] != '.';
+    --i;
+  }
+  return digits ? i : std::string_view::npos;
+}
+
+size_t HexStart(std::string_view s, size_t end) {
+  size_t i = end;
+  while (i > 0 && IsHexDigit(s[i - 1])) --i;
+  if (i == end || i < 2 || s[i - 1] != 'x' || s[i - 2] != '0') return std::string_view::npos;
+  return i - 2;
+}
+
 }  // namespace
+
+std::string_view LongestNumericTail(std::string_view text) {
+  // The tail's blanks, sign and digits are found from the end in one pass:
+  // trying every tail in turn would read the digits once per tail.
+  size_t end = text.size();
+  while (end > 0 && IsBlank(text[end - 1])) --end;
+  size_t start = std::min(DecimalStart(text, end), HexStart(text, end));
+  if (start == std::string_view::npos) return {};
+  if (start > 0 && (text[start - 1] == '+' || text[start - 1] == '-')) --start;
+  while (start > 0 && IsBlank(text[start - 1])) --start;
+  return text.substr(start);
+}
 
 bool ReadNumber(std::string_view text, double& value) {
   std::string_view s = Trim(text);
@@ -64,18 +101,12 @@ CommandLine ParseCommandLine(std::string_view arguments) {
   else if (c.sw == "/a") c.mode = SaverMode::Password;
   else c.mode = SaverMode::None;
 
-  if (c.mode == SaverMode::Preview) {
-    std::string_view s = c.text;
-    for (size_t n = s.size(); n >= 1; --n) {
-      double v = 0;
-      if (ReadNumber(s.substr(s.size() - n), v)) {
-        // X11 window ids are positive 32-bit numbers; anything else names no window.
-        if (v > 0 && v <= 4294967295.0) {
-          c.hasWindow = true;
-          c.window = static_cast<uint32_t>(v);
-        }
-        break;
-      }
+  double v = 0;
+  if (c.mode == SaverMode::Preview && ReadNumber(LongestNumericTail(c.text), v)) {
+    // X11 window ids are positive 32-bit numbers; anything else names no window.
+    if (v > 0 && v <= 4294967295.0) {
+      c.hasWindow = true;
+      c.window = static_cast<uint32_t>(v);
     }
   }
   return c;

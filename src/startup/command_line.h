@@ -26,4 +26,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv);
 // On success value holds it, rounded half to even.
 bool ReadNumber(std::string_view text, double& value);
 
+// The longest tail of text that ReadNumber accepts (empty when none does).
+std::string_view LongestNumericTail(std::string_view text);
+
 }  // namespace gs

@@ -10,6 +10,7 @@
 
 #include "display/sdl/sdl_display.h"
 #include "platform/clock.h"
+#include "platform/problem_report.h"
 #include "scene_host/show_rig.h"
 #include "settings/saver_settings_store.h"
 #include "sound/sdl/sdl_audio.h"
@@ -32,9 +33,15 @@ int RunSaver(const CommandLine& cl, int argc, char** argv) {
                  "gobbleshot1: --window-id needs the id of the window to draw into, as in: --window-id 0x1e00003\n");
     return 1;
   }
+  if (target.hostVariableUnusable)
+    ReportProblem("XSCREENSAVER_WINDOW", "names no X11 window; the show runs in its own windows");
+  // The host's window is watched from our first look at it: a host may
+  // destroy it at any moment of the start.
+  std::shared_ptr<X11HostWindow> hostWatch;
+  if (target.window) hostWatch = X11HostWindow::For(target.window);
   HostGeometry geometry;
   // The host took its window away before we came: nothing to draw into.
-  if (target.window && !QueryHostWindow(target.window, geometry)) return 0;
+  if (target.window && (X11HostWindow::GoneNow() || !QueryHostWindow(target.window, geometry))) return 0;
   const std::string runtime = RuntimeFolder();
   InstanceLock lock(runtime + "gobbleshot1.lock");
   if (SingleInstanceRuleApplies(cl, target) && lock.OtherInstanceRunning() &&
@@ -84,7 +91,7 @@ int RunSetupProgram() {
   const std::string data = InstallFolderOfExecutable();
   char* const argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(data.c_str()), nullptr};
   ::execv(program.c_str(), argv);
-  std::fprintf(stderr, "gobbleshot1: cannot start the settings dialog %s: %s\n", program.c_str(), std::strerror(errno));
+  ReportProblem(program, std::string("cannot start the settings dialog: ") + std::strerror(errno));
   return 1;
 }
 

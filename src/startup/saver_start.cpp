@@ -1,18 +1,26 @@
 #include "startup/saver_start.h"
 
+#include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
+
+#include "platform/problem_report.h"
 
 namespace gs {
 
 namespace {
 
+// An X11 window id: a positive number of at most 32 bits, decimal or 0x
+// hexadecimal, nothing around it. A larger one would be cut to its low 32
+// bits on the way to the server and name some other window.
 bool ReadWindowId(const char* text, unsigned long& id) {
-  if (!text || !*text) return false;
+  if (!text || !std::isdigit(static_cast<unsigned char>(*text))) return false;
+  errno = 0;
   char* end = nullptr;
-  unsigned long v = std::strtoul(text, &end, 0);
-  if (!end || *end != '\0' || v == 0) return false;
-  id = v;
+  const unsigned long long v = std::strtoull(text, &end, 0);
+  if (errno != 0 || !end || *end != '\0' || v == 0 || v > 0xFFFFFFFFull) return false;
+  id = static_cast<unsigned long>(v);
   return true;
 }
 
@@ -20,13 +28,14 @@ bool ReadWindowId(const char* text, unsigned long& id) {
 
 SaverTarget ReadSaverTarget(int argc, const char* const* argv, const char* xscreensaverWindow) {
   SaverTarget t;
-  for (int i = 1; i + 1 < argc; ++i) {
+  for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--window-id") == 0 || std::strcmp(argv[i], "-window-id") == 0) {
       t.windowIdSwitch = true;
-      if (ReadWindowId(argv[i + 1], t.window)) return t;
+      if (i + 1 < argc && ReadWindowId(argv[i + 1], t.window)) return t;
     }
   }
-  ReadWindowId(xscreensaverWindow, t.window);
+  if (xscreensaverWindow && *xscreensaverWindow && !ReadWindowId(xscreensaverWindow, t.window))
+    t.hostVariableUnusable = true;
   return t;
 }
 
@@ -65,7 +74,7 @@ std::string UsageText() {
 }
 
 std::string UnknownSwitchHint(const CommandLine& cl) {
-  return "gobbleshot1: unknown switch \"" + cl.text + "\"; gobbleshot1 --help lists the switches\n";
+  return "gobbleshot1: unknown switch \"" + OneLine(cl.text) + "\"; gobbleshot1 --help lists the switches\n";
 }
 
 }  // namespace gs

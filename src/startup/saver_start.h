@@ -11,6 +11,8 @@ namespace gs {
 struct SaverTarget {
   unsigned long window = 0;
   bool windowIdSwitch = false;
+  // XSCREENSAVER_WINDOW was set to something that is no window id.
+  bool hostVariableUnusable = false;
 };
 SaverTarget ReadSaverTarget(int argc, const char* const* argv, const char* xscreensaverWindow);
 

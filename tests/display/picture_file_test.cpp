@@ -106,5 +106,20 @@ TEST_F(PictureFiles, ABadFileDrawsNothingLikeAMissingOneAndIsSaidOnce) {
     for (int x = 0; x < 800; x += 50) ASSERT_EQ(d.ComposedPixels()[y * (d.ComposedPitchBytes() / 2) + x], 0);
 }
 
+// A folder that is not there, or is no folder, fails every file in it the
+// same way: one line says so, not one per file.
+TEST_F(PictureFiles, AnUnusableDataFolderIsSaidInOneLine) {
+  testing::WriteText((dir / "plain").string(), "a file, not a folder");
+  for (const char* folder : {"gone/", "plain/"}) {
+    ::testing::internal::CaptureStderr();
+    for (const char* name : {"bg.bmp", "shack.BMP", "cow1.bmp", "Turkey.bmp"})
+      EXPECT_EQ(LoadPictureFile((dir / folder).string() + name), nullptr);
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    const std::string said = "gobbleshot1: " + (dir / folder).string() + ": the data folder cannot be used (";
+    EXPECT_EQ(err.rfind(said, 0), 0u) << err;
+  }
+}
+
 }  // namespace
 }  // namespace gs

@@ -1,7 +1,9 @@
 #include "display/sdl/sdl_display.h"
 
+#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -252,6 +254,29 @@ TEST_F(HeadlessDisplay, TextIsIdempotentAndBadInputIsHarmless) {
   }
   EXPECT_TRUE(d.WriteComposedPng((dir / "out.png").string()));
   EXPECT_TRUE(fs::file_size(dir / "out.png") > 1000);
+}
+
+// An empty font configuration: the texts still show, in a font file that
+// comes with the saver's packages, and one line says so however many faces
+// are asked for.
+TEST_F(HeadlessDisplay, WithoutUsableFontsTheTextsFallBackToAPackagedFontFile) {
+  FcConfig* was = FcConfigGetCurrent();
+  FcConfigReference(was);
+  FcConfig* empty = FcConfigCreate();
+  ASSERT_TRUE(FcConfigSetCurrent(empty));
+  d.ClearFrame(Rgb(0, 0, 255));
+  ::testing::internal::CaptureStderr();
+  for (const char* face : {"Empty Config Clock Face", "Empty Config Notice Face"}) {
+    d.SetTextFont(face, 24, 1, false, false, false);
+    d.DrawText("12:34:56", 1, 1, Rgb(0, 0, 0));
+  }
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  FcConfigSetCurrent(was);
+  FcConfigDestroy(was);
+  FcConfigDestroy(empty);
+  EXPECT_EQ(err.rfind("gobbleshot1: fonts: ", 0), 0u) << err;
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_GT(InkRows(0, 0, 0, 200, 40).second, 0) << "no text drawn";
 }
 
 TEST(Utf8, ReplacesEveryKindOfBadSequence) {

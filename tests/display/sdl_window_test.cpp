@@ -213,5 +213,67 @@ TEST(HostWindowDisplay, RedrawnAfterMappingAndQuietWhenDestroyed) {
   XCloseDisplay(x);
 }
 
+// A host may destroy its window at any moment of our start: before the
+// display adopts it, or after that but before the first frame reaches it.
+// Either way the display opens, asks to end, and nothing raises an X error
+// (a graphics context made on the gone window is never made, and freeing
+// it at the end fails), which would end this process.
+TEST(HostWindowDisplay, AWindowGoneDuringTheStartEndsTheShowQuietly) {
+  ::Display* x = XOpenDisplay(nullptr);
+  ASSERT_NE(x, nullptr);
+  const int s = DefaultScreen(x);
+  for (const bool beforeOpen : {true, false}) {
+    Window host = XCreateSimpleWindow(x, RootWindow(x, s), 0, 0, 400, 300, 0, BlackPixel(x, s), BlackPixel(x, s));
+    XMapWindow(x, host);
+    XSync(x, False);
+    int quits = 0;
+    {
+      SystemClock clock;
+      EventLoop loop(clock);
+      Counter ev;
+      SdlDisplay::Options options;
+      options.hostWindow = host;
+      options.onQuit = [&] {
+        ++quits;
+        loop.Quit(0);
+      };
+      SdlDisplay d(clock, options);
+      d.Attach(loop, ev);
+      if (beforeOpen) XDestroyWindow(x, host), XSync(x, False);
+      ASSERT_TRUE(d.OpenDisplay(800, 600, 16, "")) << "before open: " << beforeOpen;
+      if (!beforeOpen) XDestroyWindow(x, host), XSync(x, False);
+      d.ClearFrame(Rgb(255, 0, 0));
+      d.PresentFrame();
+      const int64_t start = clock.MonotonicUs();
+      loop.AddTimer(100, [&] {
+        if (clock.MonotonicUs() > start + 2000000) loop.Quit(0);
+      });
+      loop.Run();
+      EXPECT_GE(quits, 1) << "before open: " << beforeOpen;
+    }
+  }
+  XCloseDisplay(x);
+}
+
+// SDL wakes its wait for events with a message through a second connection;
+// when the event ends the show, the window it names may be gone before the
+// server takes the message. Such an error ends nothing.
+TEST(WindowedDisplay, AMessageToAWindowAlreadyGoneIsNoError) {
+  SystemClock clock;
+  SdlDisplay d(clock, SdlDisplay::Options{});
+  ASSERT_TRUE(d.OpenDisplay(800, 600, 16, ""));
+  ::Display* x = XOpenDisplay(nullptr);
+  ASSERT_NE(x, nullptr);
+  Window gone = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 10, 10, 0, 0, 0);
+  XDestroyWindow(x, gone);
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = gone;
+  e.xclient.format = 8;
+  XSendEvent(x, gone, False, NoEventMask, &e);
+  XSync(x, False);
+  XCloseDisplay(x);
+}
+
 }  // namespace
 }  // namespace gs

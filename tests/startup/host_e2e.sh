@@ -153,6 +153,28 @@ kill $host_pid
 wait $one || fail "the saver ended with status $? when its window went just after SIGTERM"
 grep -q "X Error" "$work/stderr" && fail "a saver whose window went reported an X error"
 
+# A host that destroys its window at any moment of our start, through
+# either way of naming it: the saver ends by itself, with status 0 and no X
+# error. (The window goes with the process that made it, whose id the
+# server may then hand to the next program.)
+: >"$work/race.err"
+for round in 1 2 3; do
+  for ms in 0 15 30 45 60 75 90 105 120 135 150; do
+    open_window 960 540
+    if [ $((round % 2)) = 1 ]; then
+      XSCREENSAVER_WINDOW=$win "$bin" /s 2>>"$work/race.err" &
+    else
+      "$bin" /s --window-id "$win" 2>>"$work/race.err" &
+    fi
+    racer=$!
+    pids+=($racer)
+    sleep "$(printf '0.%03d' "$ms")"
+    kill $win_pid
+    ends_alone $racer "a saver whose host window went ${ms} ms after its start (round $round)"
+  done
+done
+[ -s "$work/race.err" ] && fail "savers whose host window went during their start said: $(head -c 300 "$work/race.err")"
+
 # The previews in hosts' settings panes: a small host window, and the
 # --window-id switch. $1 is the window, $2 what it is, the rest the switches.
 plays_silent() {

@@ -4,7 +4,9 @@
 set -u
 bin=$1
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+xpid=
+# The private X server below goes too when a check fails while it runs.
+trap '[ -n "$xpid" ] && kill -CONT $xpid 2>/dev/null && kill $xpid 2>/dev/null; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run SDL_AUDIODRIVER=dummy
 mkdir -p "$XDG_RUNTIME_DIR"
 fail() { echo "FAIL: $*"; exit 1; }
@@ -43,6 +45,9 @@ err=$(XDG_CONFIG_HOME=$fresh/config XDG_RUNTIME_DIR=$fresh "$bin" -s 2>&1 >/dev/
 [ "$(wc -l <<<"$err")" = 1 ] && grep -q -- "--help" <<<"$err" || fail "-s gave no one-line hint: $err"
 XDG_CONFIG_HOME=$fresh/config XDG_RUNTIME_DIR=$fresh "$bin" /s --window-id junk 2>/dev/null &&
   fail "--window-id without a window reported success"
+err=$(XDG_CONFIG_HOME=$fresh/config XDG_RUNTIME_DIR=$fresh timeout 5 "$bin" /s --window-id 2>&1)
+[ $? = 1 ] && [ "$(wc -l <<<"$err")" = 1 ] && grep -q -- "--window-id needs" <<<"$err" ||
+  fail "--window-id without its value did not end with the usage line and status 1"
 [ -z "$(ls -A "$fresh")" ] || fail "--help, --version, -s or a broken --window-id created $(ls -A "$fresh")"
 timeout 5 "$bin" /p && fail "/p without a window reported success"
 timeout 5 "$bin" /a >/dev/null || fail "/a did not end with status 0"
@@ -62,6 +67,25 @@ done
 mkfifo "$work/fifo"
 Xvfb -displayfd 3 -nolisten tcp 3>"$work/fifo" >/dev/null 2>&1 & xpid=$!
 read -r -t 20 num <"$work/fifo"
+# Runs ended by a key, each with the X server held still while the saver
+# takes the key and shuts down, so that the server sees all the saver sent
+# at once: SDL's wake-up message through its second connection then comes
+# after the window it names is gone. Every run ends with status 0, silent.
+for run in $(seq 20); do
+  DISPLAY=":$num" "$bin" /s 2>"$work/key.err" & pid=$!
+  wait_for_flag
+  sleep 0.3
+  kill -STOP $pid
+  DISPLAY=":$num" xdotool key a
+  kill -STOP $xpid
+  kill -CONT $pid
+  sleep 0.2
+  kill -CONT $xpid
+  for _ in $(seq 30); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+  kill -0 $pid 2>/dev/null && fail "key-ended run $run: the saver kept running"
+  wait $pid || fail "key-ended run $run ended with status $?: $(head -c 300 "$work/key.err")"
+  [ -s "$work/key.err" ] && fail "key-ended run $run said: $(head -c 300 "$work/key.err")"
+done
 DISPLAY=":$num" "$bin" /s 2>/dev/null & pid=$!
 sleep 1.5
 kill $xpid

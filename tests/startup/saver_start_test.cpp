@@ -33,13 +33,29 @@ TEST(SaverTarget, NoUsableWindowMeansOurOwnWindows) {
   EXPECT_EQ(Target({"/s"}, "").window, 0u);
   EXPECT_EQ(Target({"/s"}, "0x12zz").window, 0u);
   EXPECT_EQ(Target({"/s"}, "0").window, 0u);
-  // A switch without its value is still a preview's: silent, own windows.
+  // A switch without its value asks for a window it does not name.
   SaverTarget t = Target({"/s", "--window-id"}, nullptr);
   EXPECT_EQ(t.window, 0u);
+  EXPECT_TRUE(t.windowIdSwitch);
   // A broken value falls back to the host's variable.
   t = Target({"/s", "--window-id", "junk"}, "77");
   EXPECT_EQ(t.window, 77u);
   EXPECT_TRUE(t.windowIdSwitch);
+}
+
+// Xlib would send only the low 32 bits: 2^32 + 0x2a3 would name window 0x2a3.
+TEST(SaverTarget, WindowIdsBeyondThirtyTwoBitsOrWithASignNameNoWindow) {
+  for (const char* id : {"0x1000002a3", "4294967296", "99999999999999999999999", "-4294967295", "+5", " 5"}) {
+    SaverTarget t = Target({"/s"}, id);
+    EXPECT_EQ(t.window, 0u) << id;
+    EXPECT_TRUE(t.hostVariableUnusable) << id;
+    t = Target({"/s", "--window-id", id}, nullptr);
+    EXPECT_EQ(t.window, 0u) << id;
+    EXPECT_TRUE(t.windowIdSwitch) << id;
+  }
+  EXPECT_EQ(Target({"/s"}, "0xffffffff").window, 0xffffffffu);
+  EXPECT_FALSE(Target({"/s"}, "0x2a3").hostVariableUnusable);
+  EXPECT_FALSE(Target({"/s"}, "").hostVariableUnusable);
 }
 
 TEST(SingleInstanceRule, GuardsOnlySlashSOnItsOwnWindows) {
@@ -72,6 +88,13 @@ TEST(ProgramTexts, VersionUsageAndHint) {
   EXPECT_EQ(hint.find('\n'), hint.size() - 1) << "one line";
   EXPECT_NE(hint.find("\"-s\""), std::string::npos);
   EXPECT_NE(hint.find("--help"), std::string::npos);
+  // What the user typed reaches the terminal as text, never as its commands.
+  const std::string hostile = UnknownSwitchHint(ParseCommandLine("-\x1b]0;owned\x07\x1b[2J\nsecond line\xc2\x9b"));
+  EXPECT_EQ(hostile.find('\n'), hostile.size() - 1) << "one line";
+  for (char c : hostile.substr(0, hostile.size() - 1))
+    EXPECT_TRUE(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) << "control character " << int(c);
+  EXPECT_EQ(hostile.find("\xc2\x9b"), std::string::npos);
+  EXPECT_NE(hostile.find("second line"), std::string::npos);
 }
 
 TEST(SoundOwnerLock, OneOwnerAtATimeAndTheNextAfterRelease) {

@@ -6,6 +6,7 @@
 
 #include "display/frame_events.h"
 #include "display/sdl/window_manager_probe.h"
+#include "display/sdl/x11_gone_window_messages.h"
 
 namespace gs {
 
@@ -58,13 +59,15 @@ bool SdlDisplay::OpenDisplay(int32_t, int32_t, int32_t, const std::string&) {
   // An X11 saver: without an X display there is nothing to cover, and a
   // console or offscreen driver must not pretend otherwise.
   if (!getenv("SDL_VIDEODRIVER")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
-  if (options_.hostWindow) host_ = std::make_unique<X11HostWindow>(options_.hostWindow);
+  IgnoreMessagesToGoneWindows();
+  if (options_.hostWindow) host_ = X11HostWindow::For(options_.hostWindow);
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
   videoUp_ = true;
   // Hidden before any window shows, so it never flashes over the show.
   SDL_ShowCursor(options_.showPointer ? SDL_ENABLE : SDL_DISABLE);
   if (!OpenWindows()) return false;
-  watch_.Start(windows_.front().window, audience_);
+  // A host window gone during the start leaves nothing to watch.
+  if (!windows_.empty()) watch_.Start(windows_.front().window, audience_);
   WatchNewWindows();
   presented_.reset(SDL_CreateRGBSurfaceWithFormat(0, kW, kH, 16, SDL_PIXELFORMAT_RGB565));
   wide_.reset(SDL_CreateRGBSurfaceWithFormat(0, kW, kH, 32, SDL_PIXELFORMAT_XRGB8888));
@@ -77,8 +80,11 @@ bool SdlDisplay::OpenDisplay(int32_t, int32_t, int32_t, const std::string&) {
 
 bool SdlDisplay::OpenWindows() {
   if (options_.hostWindow) {
+    // A host may take its window away at any moment of our start: then
+    // there is nothing to draw into, and the first poll ends the show.
+    if (X11HostWindow::GoneNow()) return true;
     SDL_Window* w = SDL_CreateWindowFrom(reinterpret_cast<void*>(static_cast<uintptr_t>(options_.hostWindow)));
-    if (!w) return false;
+    if (!w) return X11HostWindow::GoneNow();
     host_->Watch(w);
     windows_.push_back(Window{w, false, true});
     return true;

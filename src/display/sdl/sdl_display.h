@@ -131,7 +131,7 @@ class SdlDisplay : public Display, private EventSource {
   // copy would cost start-up time and memory.
   std::map<std::pair<std::string, bool>, SharedSurface> decoded_;
   std::vector<Window> windows_;
-  std::unique_ptr<X11HostWindow> host_;  // set when drawing into a host's window
+  std::shared_ptr<X11HostWindow> host_;  // set when drawing into a host's window
   X11ScreenWatch watch_;
   Audience audience_{&watch_};
   bool seen_ = true;

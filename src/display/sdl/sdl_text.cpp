@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/problem_report.h"
+
 namespace gs {
 
 namespace {
@@ -30,13 +32,43 @@ std::string ResolveFontFile(const std::string& face) {
   return result;
 }
 
+// Font files of the packages the saver depends on, by path, for a system
+// whose font configuration offers nothing usable (an empty or broken one).
+constexpr const char* kFallbackFontFiles[] = {
+    "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
+    "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf",
+    "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+};
+
+bool Opens(const std::string& file) {
+  TTF_Font* font = TTF_OpenFont(file.c_str(), 12);
+  if (font) TTF_CloseFont(font);
+  return font != nullptr;
+}
+
+// The file for face: fontconfig's choice, or else a fallback file, said once.
+std::string UsableFontFile(const std::string& face) {
+  std::string file = ResolveFontFile(face);
+  if (!file.empty() && Opens(file)) return file;
+  for (const char* fallback : kFallbackFontFiles)
+    if (Opens(fallback)) {
+      ReportProblemOnce("fonts", "the font configuration offers no usable font; the texts use " +
+                                     std::string(fallback));
+      return fallback;
+    }
+  ReportProblemOnce("fonts", "the font configuration offers no usable font, and no font file of the packages "
+                             "the saver depends on is there; the clock, the message and the notices are not drawn");
+  return "";
+}
+
 }  // namespace
 
 TTF_Font* SdlDisplay::FontFor(const std::string& face, int cellHeight) {
+  if (!ttfUp_) return nullptr;
   static std::map<std::string, std::string> resolved;
   auto r = resolved.find(face);
-  if (r == resolved.end()) r = resolved.emplace(face, ResolveFontFile(face)).first;
-  if (r->second.empty() || !ttfUp_) return nullptr;
+  if (r == resolved.end()) r = resolved.emplace(face, UsableFontFile(face)).first;
+  if (r->second.empty()) return nullptr;
   auto key = std::make_pair(r->second, cellHeight);
   auto it = fonts_.find(key);
   if (it != fonts_.end()) return it->second;

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "display/sdl/x11_gone_window_messages.h"
+
 namespace gs {
 
 namespace {
@@ -13,30 +15,73 @@ namespace {
 unsigned long g_host = 0;
 bool g_gone = false;
 XErrorHandler g_previous = nullptr;
+// Our own connection, watching the host's window from before SDL adopts it:
+// its destruction is heard here whenever it happens, even while SDL is
+// still starting, and even if the server has since handed its id to
+// someone else.
+::Display* g_watch = nullptr;
+
+// Reads what the watch connection heard; with sync, everything the server
+// did up to now.
+bool HeardGone(bool sync) {
+  if (!g_watch || g_gone) return g_gone;
+  if (sync) XSync(g_watch, False);
+  while (!g_gone && XPending(g_watch) > 0) {
+    XEvent e;
+    XNextEvent(g_watch, &e);
+    if (e.type == DestroyNotify && e.xdestroywindow.window == g_host) g_gone = true;
+  }
+  return g_gone;
+}
 
 // A request on the host's window after the host destroyed it is expected
 // (a present, SDL showing the pointer or letting go of the window), and so
 // is one on the windows the host put it in, which go with it (SDL looks at
 // the parent when the window moves). We own no window here, so any missing
-// window is one of those. Other errors go on to the handler before us,
-// Xlib's own by default.
+// window is one of those. So is any other error once the window is gone: a
+// graphics context SDL made on it was never made, and freeing it fails.
+// Other errors go on to the handler before us, Xlib's own by default.
 int OnXError(::Display* x, XErrorEvent* e) {
   if (g_host != 0 && (e->error_code == BadWindow || e->error_code == BadDrawable)) {
     if (e->resourceid == g_host) g_gone = true;
     return 0;
   }
+  if (g_host != 0 && x != g_watch && HeardGone(true)) return 0;
   return g_previous ? g_previous(x, e) : 0;
 }
 
 }  // namespace
 
 X11HostWindow::X11HostWindow(unsigned long window) : window_(window) {
+  IgnoreMessagesToGoneWindows();
   g_host = window;
   g_gone = false;
   g_previous = XSetErrorHandler(OnXError);
+  g_watch = XOpenDisplay(nullptr);
+  if (!g_watch) return;
+  // Asked for first, then looked at: a window destroyed in between is
+  // either not found or heard of.
+  XSelectInput(g_watch, window, StructureNotifyMask);
+  XWindowAttributes a{};
+  // A window nothing can be drawn into is no host's: the host's went, and
+  // its id was handed to another program.
+  if (!XGetWindowAttributes(g_watch, window, &a) || a.c_class == InputOnly) g_gone = true;
+}
+
+std::shared_ptr<X11HostWindow> X11HostWindow::For(unsigned long window) {
+  // A process draws into one host's window at a time.
+  static std::weak_ptr<X11HostWindow> living;
+  std::shared_ptr<X11HostWindow> watch = living.lock();
+  if (!watch || watch->window_ != window) {
+    watch = std::make_shared<X11HostWindow>(window);
+    living = watch;
+  }
+  return watch;
 }
 
 X11HostWindow::~X11HostWindow() {
+  if (g_watch) XCloseDisplay(g_watch);
+  g_watch = nullptr;
   XSetErrorHandler(g_previous);
   g_previous = nullptr;
   g_host = 0;
@@ -97,6 +142,8 @@ void X11HostWindow::CheckStillThere() {
   if (!XGetWindowAttributes(static_cast<::Display*>(display_), window_, &a)) g_gone = true;
 }
 
-bool X11HostWindow::Gone() { return g_gone; }
+bool X11HostWindow::Gone() { return HeardGone(false); }
+
+bool X11HostWindow::GoneNow() { return HeardGone(true); }
 
 }  // namespace gs

@@ -2,6 +2,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <memory>
 
 namespace gs {
 
@@ -14,8 +15,13 @@ class X11HostWindow {
  public:
   // Before SDL opens its X connection: SDL chains its own error handler to
   // the one it finds, and puts that back before it closes the connection,
-  // so errors raised during SDL's own shutdown reach this one too.
+  // so errors raised during SDL's own shutdown reach this one too. Made as
+  // early as possible: from here on the window's end is heard on a
+  // connection of its own, even if the server then gives its id to a
+  // window of some other program.
   explicit X11HostWindow(unsigned long window);
+  // The watch of window: the one that lives already, or a new one.
+  static std::shared_ptr<X11HostWindow> For(unsigned long window);
   ~X11HostWindow();
   X11HostWindow(const X11HostWindow&) = delete;
   X11HostWindow& operator=(const X11HostWindow&) = delete;
@@ -39,8 +45,9 @@ class X11HostWindow {
   bool IsGoneEvent(const SDL_Event& e) const;
   void CheckStillThere();
   // Whether the window is known to be gone (its destruction was seen, or
-  // the server refused a request on it).
+  // the server refused a request on it); GoneNow asks the server first.
   static bool Gone();
+  static bool GoneNow();
 
  private:
   unsigned long window_;
