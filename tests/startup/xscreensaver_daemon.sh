@@ -22,7 +22,13 @@ programs: $program /s \\n\\
 
 X
   chmod 644 "$work/home/.xscreensaver"
-  xs_env=(env HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" SDL_AUDIODRIVER=dummy DISPLAY="$DISPLAY" "$@")
+  # A runtime folder of the savers' own (the sound lock is per user, and
+  # other checks may run savers as the same user at the same time); it must
+  # be theirs and closed to others, or the saver takes the shared one.
+  mkdir -m 700 -p "$work/xsrun-default"
+  [ "$(id -u)" = 0 ] && chown nobody "$work/xsrun-default"
+  xs_env=(env HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_RUNTIME_DIR="$work/xsrun-default"
+    SDL_AUDIODRIVER=dummy DISPLAY="$DISPLAY" "$@")
   xs xscreensaver -no-splash >"$work/out/daemon.log" 2>&1 &
   xs_daemon=$!
   sleep 2
