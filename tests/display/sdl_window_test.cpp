@@ -158,6 +158,15 @@ unsigned long WindowPixel(::Display* x, Window w, int px, int py) {
   return p;
 }
 
+// A black 400 x 300 window, mapped, standing in for a host's.
+Window MappedHostWindow(::Display* x) {
+  const int s = DefaultScreen(x);
+  Window w = XCreateSimpleWindow(x, RootWindow(x, s), 0, 0, 400, 300, 0, BlackPixel(x, s), BlackPixel(x, s));
+  XMapWindow(x, w);
+  XSync(x, False);
+  return w;
+}
+
 // A window lent by a screen-saver host: unmapped and mapped again it gets
 // the picture back without a new frame, and once the host destroys it the
 // display asks to end, presents nothing, and shuts down without an X error
@@ -165,10 +174,7 @@ unsigned long WindowPixel(::Display* x, Window w, int px, int py) {
 TEST(HostWindowDisplay, RedrawnAfterMappingAndQuietWhenDestroyed) {
   ::Display* x = XOpenDisplay(nullptr);
   ASSERT_NE(x, nullptr);
-  const int s = DefaultScreen(x);
-  Window host = XCreateSimpleWindow(x, RootWindow(x, s), 0, 0, 400, 300, 0, BlackPixel(x, s), BlackPixel(x, s));
-  XMapWindow(x, host);
-  XSync(x, False);
+  Window host = MappedHostWindow(x);
   int quits = 0;
   {
     SystemClock clock;
@@ -221,11 +227,8 @@ TEST(HostWindowDisplay, RedrawnAfterMappingAndQuietWhenDestroyed) {
 TEST(HostWindowDisplay, AWindowGoneDuringTheStartEndsTheShowQuietly) {
   ::Display* x = XOpenDisplay(nullptr);
   ASSERT_NE(x, nullptr);
-  const int s = DefaultScreen(x);
   for (const bool beforeOpen : {true, false}) {
-    Window host = XCreateSimpleWindow(x, RootWindow(x, s), 0, 0, 400, 300, 0, BlackPixel(x, s), BlackPixel(x, s));
-    XMapWindow(x, host);
-    XSync(x, False);
+    Window host = MappedHostWindow(x);
     int quits = 0;
     {
       SystemClock clock;

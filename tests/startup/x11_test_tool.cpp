@@ -124,19 +124,27 @@ int TimeUntilShown(Display* x, Window w) {
   }
 }
 
-int Cover(Display* x, Window w) {
+// A white override-redirect window raised over w, short of w's size by
+// shrink pixels in each direction; None when w cannot be asked.
+Window WhiteWindowOver(Display* x, Window w, int shrink) {
   XWindowAttributes a{};
-  if (!XGetWindowAttributes(x, w, &a)) return 1;
+  if (!XGetWindowAttributes(x, w, &a)) return None;
   XSetWindowAttributes sa{};
   sa.override_redirect = True;
   sa.background_pixel = WhitePixel(x, DefaultScreen(x));
-  // Short of the bottom right pixel, where a check may park the pointer: a
-  // window appearing under the pointer is user activity to some hosts.
-  Window cover = XCreateWindow(x, DefaultRootWindow(x), a.x, a.y, static_cast<unsigned>(std::max(1, a.width - 1)),
-                               static_cast<unsigned>(std::max(1, a.height - 1)), 0, CopyFromParent, InputOutput,
+  Window cover = XCreateWindow(x, DefaultRootWindow(x), a.x, a.y, static_cast<unsigned>(std::max(1, a.width - shrink)),
+                               static_cast<unsigned>(std::max(1, a.height - shrink)), 0, CopyFromParent, InputOutput,
                                CopyFromParent, CWOverrideRedirect | CWBackPixel, &sa);
   XMapRaised(x, cover);
   XSync(x, False);
+  return cover;
+}
+
+int Cover(Display* x, Window w) {
+  // Short of the bottom right pixel, where a check may park the pointer: a
+  // window appearing under the pointer is user activity to some hosts.
+  const Window cover = WhiteWindowOver(x, w, 1);
+  if (cover == None) return 1;
   std::this_thread::sleep_for(Ms(300));
   XDestroyWindow(x, cover);
   XSync(x, False);
@@ -153,16 +161,8 @@ int Remap(Display* x, Window w) {
 }
 
 int Blanket(Display* x, Window w) {
-  XWindowAttributes a{};
-  if (!XGetWindowAttributes(x, w, &a)) return 1;
-  XSetWindowAttributes sa{};
-  sa.override_redirect = True;
-  sa.background_pixel = WhitePixel(x, DefaultScreen(x));
-  Window cover = XCreateWindow(x, DefaultRootWindow(x), a.x, a.y, static_cast<unsigned>(a.width),
-                               static_cast<unsigned>(a.height), 0, CopyFromParent, InputOutput, CopyFromParent,
-                               CWOverrideRedirect | CWBackPixel, &sa);
-  XMapRaised(x, cover);
-  XSync(x, False);
+  const Window cover = WhiteWindowOver(x, w, 0);
+  if (cover == None) return 1;
   std::printf("0x%lx\n", cover);
   std::fflush(stdout);
   for (;;) pause();
