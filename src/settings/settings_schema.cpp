@@ -33,16 +33,15 @@ constexpr std::array<SettingSpec, 17> kSchema{{
     {"Startup", "SetReg", K::Integer, "2", "1", "Startup"},
 }};
 
-// A stored value as a message may show it: short, one line, no control bytes.
+// A stored value as a message may show it, kept short; the problem line
+// itself takes out control characters, as it does in every message.
 std::string Quoted(std::string_view text) {
   constexpr size_t kShown = 24;
-  std::string out = "\"";
-  for (size_t i = 0; i < text.size() && i < kShown; ++i) {
-    unsigned char c = static_cast<unsigned char>(text[i]);
-    out += (c < 0x20 || c == 0x7f) ? '?' : static_cast<char>(c);
-  }
-  if (text.size() > kShown) out += "...";
-  return out + "\"";
+  std::string out(1, '"');
+  out.append(text.substr(0, kShown));
+  if (text.size() > kShown) out.append("...");
+  out.push_back('"');
+  return out;
 }
 
 }  // namespace
