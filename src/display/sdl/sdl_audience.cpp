@@ -2,17 +2,13 @@
 // again.
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 #include "display/sdl/sdl_display.h"
+#include "platform/clock.h"
 
 namespace gs {
 
-int64_t SdlDisplay::RealUs() {
-  timespec ts{};
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return static_cast<int64_t>(ts.tv_sec) * 1000000 + ts.tv_nsec / 1000;
-}
+int64_t SdlDisplay::RealUs() { return SystemClock().MonotonicUs(); }
 
 void SdlDisplay::UpdateAudience() {
   for (const Window& w : windows_)
