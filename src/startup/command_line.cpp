@@ -17,6 +17,13 @@ bool IsHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) !=
 bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
 
+// -root, the switch every X screen-saver program takes (xsecurelock starts
+// its savers with it): the saver, in the host's window when one is named.
+bool IsRootSwitch(std::string_view text) {
+  constexpr std::string_view kRoot = "-root";
+  return text.starts_with(kRoot) && (text.size() == kRoot.size() || IsBlank(text[kRoot.size()]));
+}
+
 // Where a number that ends at end may begin: a run of digits holding at most
 // one point, or "0x" and a run of hexadecimal digits. npos when there is none.
 size_t DecimalStart(std::string_view s, size_t end) {
@@ -99,6 +106,7 @@ CommandLine ParseCommandLine(std::string_view arguments) {
   else if (c.sw == "/p") c.mode = SaverMode::Preview;
   else if (c.sw == "/c") c.mode = SaverMode::Configure;
   else if (c.sw == "/a") c.mode = SaverMode::Password;
+  else if (IsRootSwitch(c.text)) c.mode = SaverMode::Saver;
   else c.mode = SaverMode::None;
 
   double v = 0;

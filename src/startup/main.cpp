@@ -17,6 +17,7 @@
 #include "startup/command_line.h"
 #include "startup/desktop_platform.h"
 #include "startup/instance_lock.h"
+#include "startup/reset_signal.h"
 #include "startup/runtime_folder.h"
 #include "startup/saver_start.h"
 #include "startup/silent_audio.h"
@@ -27,6 +28,7 @@ namespace gs {
 namespace {
 
 int RunSaver(const CommandLine& cl, int argc, char** argv) {
+  EndCleanlyOnResetSignal();
   const SaverTarget target = ReadSaverTarget(argc, argv, std::getenv("XSCREENSAVER_WINDOW"));
   if (target.windowIdSwitch && !target.window) {
     std::fprintf(stderr,
@@ -52,7 +54,8 @@ int RunSaver(const CommandLine& cl, int argc, char** argv) {
   // one still ends and lets go of the sound.
   const bool preview = target.windowIdSwitch || (target.window && IsPreviewPane(geometry));
   std::unique_ptr<SoundOwnerLock> sound;
-  if (!preview) sound = std::make_unique<SoundOwnerLock>(runtime + "gobbleshot1.sound", target.window ? 300 : 0);
+  if (!preview && MayClaimSound(std::getenv("XSCREENSAVER_SAVER_INDEX")))
+    sound = std::make_unique<SoundOwnerLock>(runtime + "gobbleshot1.sound", target.window ? 300 : 0);
 
   SystemClock clock;
   SaverSettingsStore store(DefaultSettingsPath());

@@ -43,6 +43,16 @@ bool SingleInstanceRuleApplies(const CommandLine& cl, const SaverTarget& target)
   return cl.sw == "/s" && target.window == 0;
 }
 
+bool MayClaimSound(const char* saverIndex) {
+  if (!saverIndex || !*saverIndex) return true;
+  bool zero = true;
+  for (const char* c = saverIndex; *c; ++c) {
+    if (!std::isdigit(static_cast<unsigned char>(*c))) return true;
+    zero = zero && *c == '0';
+  }
+  return zero;
+}
+
 bool IsPreviewPane(const HostGeometry& g) {
   return 2 * g.width < g.screenWidth && 2 * g.height < g.screenHeight;
 }
@@ -50,10 +60,11 @@ bool IsPreviewPane(const HostGeometry& g) {
 std::string VersionText() { return "gobbleshot1 " GS_VERSION "\n"; }
 
 std::string UsageText() {
-  return "Usage: gobbleshot1 [/s | /p WINDOW | /c | /a]\n"
+  return "Usage: gobbleshot1 [/s | -root | /p WINDOW | /c | /a]\n"
          "A full-screen cartoon show of turkeys, a pilgrim and a cow.\n"
          "\n"
          "  /s, or nothing   run the saver on every monitor (/s: unless one runs already)\n"
+         "  -root            the same as nothing (X screen-saver hosts start savers so)\n"
          "  /p WINDOW        show the preview still inside the X11 window WINDOW\n"
          "  /c               open the settings dialog\n"
          "  /a               say who manages the password\n"
@@ -70,6 +81,8 @@ std::string UsageText() {
          "  mate-screensaver, xfce4-screensaver: install with --prefix /usr, or\n"
          "    ~/.local and, as root:\n"
          "    ln -s ~/.local/bin/gobbleshot1 /usr/libexec/xscreensaver/gobbleshot1\n"
+         "  xsecurelock: XSECURELOCK_SAVER=/usr/bin/gobbleshot1 xsecurelock\n"
+         "    (the saver's absolute path).\n"
          "See gobbleshot1(6).\n";
 }
 

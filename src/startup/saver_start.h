@@ -21,6 +21,11 @@ SaverTarget ReadSaverTarget(int argc, const char* const* argv, const char* xscre
 // saver in each of its windows.
 bool SingleInstanceRuleApplies(const CommandLine& cl, const SaverTarget& target);
 
+// Whether this saver may try for the sound. A host that numbers the savers
+// it starts, one for each monitor (XSCREENSAVER_SAVER_INDEX), gives it to
+// number 0; without a usable number the savers race for the sound lock.
+bool MayClaimSound(const char* saverIndex);
+
 // A host's window and the screen it is on, in pixels.
 struct HostGeometry {
   int width = 0, height = 0;

@@ -38,7 +38,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"/p:1234", SaverMode::Preview, true, 1234}, Case{"/p", SaverMode::Preview, false, 0},
                       Case{"/c", SaverMode::Configure, false, 0}, Case{"/c:1234", SaverMode::Configure, false, 0},
                       Case{"/a 1234", SaverMode::Password, false, 0}, Case{"-s", SaverMode::None, false, 0},
-                      Case{"s", SaverMode::None, false, 0}, Case{"/x", SaverMode::None, false, 0}));
+                      Case{"s", SaverMode::None, false, 0}, Case{"/x", SaverMode::None, false, 0},
+                      Case{"-root", SaverMode::Saver, false, 0}, Case{" -ROOT -fps", SaverMode::Saver, false, 0},
+                      Case{"-r", SaverMode::None, false, 0}, Case{"-rooted", SaverMode::None, false, 0}));
 
 TEST(CommandLine, JoinsArgumentsLikeOneArgumentString) {
   const char* argv[] = {"gobbleshot1", "/P", "4321"};

@@ -1,11 +1,16 @@
 #include "startup/saver_start.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <thread>
 
 #include "temp_dir.h"
+#include "startup/reset_signal.h"
 #include "startup/sound_owner_lock.h"
 
 namespace gs {
@@ -64,8 +69,37 @@ TEST(SingleInstanceRule, GuardsOnlySlashSOnItsOwnWindows) {
   EXPECT_TRUE(SingleInstanceRuleApplies(ParseCommandLine(" /SCR "), own));
   EXPECT_FALSE(SingleInstanceRuleApplies(ParseCommandLine(""), own));
   EXPECT_FALSE(SingleInstanceRuleApplies(ParseCommandLine("   "), own));
+  EXPECT_FALSE(SingleInstanceRuleApplies(ParseCommandLine("-root"), own));
   EXPECT_FALSE(SingleInstanceRuleApplies(ParseCommandLine("/s"), host));
   EXPECT_FALSE(SingleInstanceRuleApplies(ParseCommandLine(""), host));
+}
+
+// Of the savers a host numbers, one for each monitor, number 0 plays; a
+// host that numbers none leaves it to the sound lock.
+TEST(SoundClaim, NumberZeroOrAnUnnumberedSaverTriesForTheSound) {
+  for (const char* index : {static_cast<const char*>(nullptr), "", "0", "00", "x", "-1", " 1", "1x"})
+    EXPECT_TRUE(MayClaimSound(index)) << (index ? index : "unset");
+  for (const char* index : {"1", "10", "99999999999999999999999"}) EXPECT_FALSE(MayClaimSound(index)) << index;
+}
+
+// A host's reset request ends the saver with status 0, through whoever
+// handles SIGTERM once there is one.
+TEST(ResetSignal, EndsWithStatusZeroOrAsSigtermWouldEnd) {
+  static volatile sig_atomic_t terminated = 0;
+  for (bool termHandled : {false, true}) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      EndCleanlyOnResetSignal();
+      if (termHandled) std::signal(SIGTERM, [](int) { terminated = 1; });
+      ::raise(SIGUSR1);
+      ::_exit(terminated ? 3 : 4);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), termHandled ? 3 : 0);
+  }
 }
 
 TEST(PreviewPane, SmallerThanHalfTheScreenBothWays) {
@@ -82,7 +116,8 @@ TEST(ProgramTexts, VersionUsageAndHint) {
   EXPECT_EQ(VersionText(), "gobbleshot1 2.99\n");
   const std::string usage = UsageText();
   for (const char* part : {"/s", "/p WINDOW", "/c", "/a", "--window-id", "XSCREENSAVER_WINDOW", "settings.ini",
-                           "xscreensaver", "mate-screensaver", "xfce4-screensaver", "/usr/libexec/xscreensaver"})
+                           "xscreensaver", "mate-screensaver", "xfce4-screensaver", "/usr/libexec/xscreensaver",
+                           "-root", "XSECURELOCK_SAVER="})
     EXPECT_NE(usage.find(part), std::string::npos) << part;
   const std::string hint = UnknownSwitchHint(ParseCommandLine("-S"));
   EXPECT_EQ(hint.find('\n'), hint.size() - 1) << "one line";
