@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# End to end on two monitors side by side: a private X server with the dummy
-# video driver, which offers RandR outputs like a real graphics card. Both
-# monitors show the show, unplugging and plugging one back in while it runs
-# does no harm, and a click on the second ends it. Then the real xscreensaver
-# daemon on the same two monitors: a saver in each monitor's window, both
-# show the show, neither an error box, one plays sound.
+# End to end on two monitors side by side (a private X server with the dummy
+# video driver, see dummy_xorg.sh). Both monitors show the show, unplugging
+# and plugging one back in while it runs does no harm, and a click on the
+# second ends it. Then the real xscreensaver daemon on the same two monitors:
+# a saver in each monitor's window, both show the show, neither an error box,
+# one plays sound.
 #   monitors_e2e.sh path/to/gobbleshot1 build-dir
 # Ends with 77 (skipped) when no such X server can be started here.
 set -u
@@ -23,43 +23,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-command -v Xorg >/dev/null && command -v xrandr >/dev/null || { echo "SKIP: needs Xorg and xrandr"; exit 77; }
-
-cat >"$work/xorg.conf" <<'EOF'
-Section "Device"
-  Identifier "dummy"
-  Driver "dummy"
-  VideoRam 65536
-EndSection
-Section "Monitor"
-  Identifier "monitor"
-  HorizSync 5.0 - 1000.0
-  VertRefresh 5.0 - 200.0
-EndSection
-Section "Screen"
-  Identifier "screen"
-  Device "dummy"
-  Monitor "monitor"
-  DefaultDepth 24
-  SubSection "Display"
-    Depth 24
-    Virtual 3840 1080
-  EndSubSection
-EndSection
-EOF
-mkfifo "$work/fifo"
-Xorg -displayfd 3 -config "$work/xorg.conf" -configdir "$work" -noreset -nolisten tcp -logfile "$work/xorg.log" \
-  -novtswitch -sharevts 3>"$work/fifo" >/dev/null 2>&1 &
-xpid=$!
-read -r -t 20 num <"$work/fifo"
-[ -n "${num:-}" ] || { echo "SKIP: the dummy X server did not start"; exit 77; }
-export DISPLAY=":$num"
-xrandr --addmode DUMMY1 1920x1080 &&
-  xrandr --output DUMMY0 --mode 1920x1080 --pos 0x0 --output DUMMY1 --mode 1920x1080 --pos 1920x0 ||
-  { echo "SKIP: the dummy X server gave no second monitor"; exit 77; }
-# A full probe, without which the dummy driver keeps answering clients that
-# ask for the current configuration with the old one.
-xrandr >/dev/null
+. "$(dirname "$0")/dummy_xorg.sh"
+start_dummy_xorg "$work" || exit $?
 
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run SDL_AUDIODRIVER=dummy
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
