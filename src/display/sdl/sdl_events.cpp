@@ -57,14 +57,22 @@ void SdlDisplay::Dispatch(const SDL_Event& e) {
         WatchNewWindows();
         inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;
       }
+      if (e.display.event == SDL_DISPLAYEVENT_DISCONNECTED && wayland_) CloseWindowsOfGoneOutputs();
       return;
     case SDL_KEYDOWN:
       if (!e.key.repeat && events_) events_->KeyDown(static_cast<int16_t>(e.key.keysym.scancode), 0);
       return;
+    case SDL_FINGERDOWN:
+      // A touch is a button press; SDL also makes a mouse press and
+      // movement of it, which must not count a second time.
+      if (events_) events_->MouseDown(1, 0, 0, 0);
+      return;
     case SDL_MOUSEBUTTONDOWN:
+      if (e.button.which == SDL_TOUCH_MOUSEID) return;
       if (events_) events_->MouseDown(e.button.button, 0, e.button.x, e.button.y);
       return;
     case SDL_MOUSEMOTION:
+      if (e.motion.which == SDL_TOUCH_MOUSEID) return;
       if (e.motion.xrel == 0 && e.motion.yrel == 0) return;
       if (clock_.MonotonicUs() < inputQuietUntilUs_) return;
       if (events_) events_->MouseMove(0, 0, e.motion.x, e.motion.y);
