@@ -167,6 +167,31 @@ kill $idle 2>/dev/null
 wait $idle 2>/dev/null
 echo "ok: swayidle started it after about $waited s"
 
+# "Disable any Power Saving settings": on, the session does not idle while
+# the show runs; off, it does.
+settings=$work/config/gobbleshot1/settings.ini
+for save in 1 0; do
+  run sed -i "s/^PwrSave=.*/PwrSave=$save/" "$settings"
+  grep -q "^PwrSave=$save" "$settings" || fail "no PwrSave in the settings"
+  "${as[@]}" "$bin" /s 2>/dev/null &
+  saver=$!
+  pids+=($saver)
+  wait_windows gobbleshot1 3 20 || fail "the saver did not start with PwrSave $save"
+  "${as[@]}" swayidle timeout 1 "touch $work/shots/idle" 2>/dev/null &
+  idle=$!
+  pids+=($idle)
+  end=$((SECONDS + 4))
+  while [ $SECONDS -lt $end ] && [ ! -e "$work/shots/idle" ]; do sleep 0.1; done
+  kill $idle $saver
+  wait $idle $saver 2>/dev/null
+  if [ $save = 1 ]; then
+    [ -e "$work/shots/idle" ] && fail "the session idled under the show with PwrSave 1"
+  else
+    [ -e "$work/shots/idle" ] || fail "the show held off the session's idling with PwrSave 0"
+  fi
+done
+echo "ok: PwrSave 1 holds off the session's idling, 0 does not"
+
 # The dialog on Wayland's own protocol.
 "${as[@]}" "$bin" /c 2>"$work/c.err" &
 dialog=$!
