@@ -174,6 +174,7 @@ void SdlDisplay::CloseWindowsOfGoneOutputs() {
   }
   // The compositor moves the window of an output unplugged somewhere out of
   // sight, where it would only cost drawing; the last window stays.
+  // (Called after the outputs without a window have got one.)
   for (auto it = windows_.begin(); it != windows_.end() && windows_.size() > 1;) {
     if (it->owned && std::find(outputs.begin(), outputs.end(), it->output) == outputs.end()) {
       SDL_DestroyWindow(it->window);

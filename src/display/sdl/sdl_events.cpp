@@ -51,13 +51,17 @@ void SdlDisplay::Dispatch(const SDL_Event& e) {
         inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;
       return;
     case SDL_DISPLAYEVENT:
-      // A monitor plugged in while the show runs is covered too.
-      if (e.display.event == SDL_DISPLAYEVENT_CONNECTED && !options_.hostWindow) {
+      // A monitor plugged in while the show runs is covered too. On Wayland
+      // an output unplugged takes its window along, and one that moved
+      // meanwhile gets a window anew.
+      if ((e.display.event == SDL_DISPLAYEVENT_CONNECTED ||
+           (wayland_ && e.display.event == SDL_DISPLAYEVENT_DISCONNECTED)) &&
+          !options_.hostWindow) {
         CoverEveryMonitor();
+        if (wayland_) CloseWindowsOfGoneOutputs();
         WatchNewWindows();
         inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;
       }
-      if (e.display.event == SDL_DISPLAYEVENT_DISCONNECTED && wayland_) CloseWindowsOfGoneOutputs();
       return;
     case SDL_KEYDOWN:
       if (!e.key.repeat && events_) events_->KeyDown(static_cast<int16_t>(e.key.keysym.scancode), 0);
