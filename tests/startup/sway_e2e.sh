@@ -33,45 +33,21 @@ fail() {
 }
 
 # Everything in the session runs as one ordinary user.
-as=()
-if [ "$(id -u)" = 0 ]; then
-  as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-  owner=65534:65534
-else
-  owner=$(id -u):$(id -g)
-fi
-mkdir -m 700 "$work/run" "$work/home" "$work/config"
+. "$(dirname "$0")/../../scripts/sway.sh"
+start_sway "$work" 1024x768 1280x720 || fail "sway did not start"
+as=("${as_user[@]}")
+unset DISPLAY QT_QPA_PLATFORM
+export "${sway_env[@]}"
+# (Not run where the pid matters: the pid of a function put in the
+# background is that of a subshell.)
+run() { "${as[@]}" "$@"; }
 mkdir "$work/shots" "$work/app"
+chown --reference="$work/run" "$work/shots"
 # The saver and its pictures where that user can read them, whoever owns
 # the build tree.
 cp -r "$build/gobbleshot1" "$build/gobbleshot1-setup" "$build/share" "$work/app/"
 chmod -R a+rX "$work/app"
-chown "$owner" "$work/run" "$work/home" "$work/config" "$work/shots"
 bin=$work/app/gobbleshot1
-cat >"$work/sway.cfg" <<'EOF'
-output HEADLESS-1 resolution 1024x768 position 0 0
-output HEADLESS-2 resolution 1280x720 position 1024 0
-default_border none
-xwayland disable
-EOF
-chmod 644 "$work/sway.cfg"
-unset DISPLAY WAYLAND_DISPLAY SWAYSOCK QT_QPA_PLATFORM
-export XDG_RUNTIME_DIR=$work/run HOME=$work/home XDG_CONFIG_HOME=$work/config
-export WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_HEADLESS_OUTPUTS=2 WLR_LIBINPUT_NO_DEVICES=1
-# (Not a function where the pid matters: the pid of a function put in the
-# background is that of a subshell.)
-run() { "${as[@]}" "$@"; }
-
-"${as[@]}" sway -c "$work/sway.cfg" >"$work/sway.log" 2>&1 &
-sway_pid=$!
-for _ in $(seq 200); do
-  SWAYSOCK=$(ls "$work"/run/sway-ipc.*.sock 2>/dev/null | head -1)
-  [ -n "$SWAYSOCK" ] && [ -S "$work/run/wayland-1" ] && break
-  kill -0 $sway_pid 2>/dev/null || break
-  sleep 0.1
-done
-[ -n "$SWAYSOCK" ] || fail "sway did not start"
-export SWAYSOCK WAYLAND_DISPLAY=wayland-1
 
 # Windows of app id $1 in the tree.
 windows() { run swaymsg -t get_tree | grep -c "\"app_id\": \"$1\""; }
