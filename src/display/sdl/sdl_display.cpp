@@ -189,8 +189,14 @@ void SdlDisplay::KeepScreenAwake() {
   // On Wayland SDL asks the compositor not to idle while the windows show
   // (or the desktop's screen-saver service, where it has one); the hold ends
   // with the process.
-  if (wayland_) SDL_DisableScreenSaver();
-  else watch_.KeepScreenAwake();
+  if (wayland_) {
+    // What the desktop's service may show as the reason, rather than SDL's
+    // "Playing a game".
+    SDL_SetHint(SDL_HINT_SCREENSAVER_INHIBIT_ACTIVITY_NAME, "Showing the Gobbleshot1 screen saver");
+    SDL_DisableScreenSaver();
+  } else {
+    watch_.KeepScreenAwake();
+  }
 }
 
 void SdlDisplay::WatchNewWindows() {
