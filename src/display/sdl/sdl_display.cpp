@@ -28,8 +28,7 @@ SdlDisplay::~SdlDisplay() {
   if (ttfUp_) TTF_Quit();
   pictures_.clear();
   decoded_.clear();
-  for (Window& w : windows_)
-    if (w.owned && w.window) SDL_DestroyWindow(w.window);
+  for (Window& w : windows_) CloseWindow(w);
   windows_.clear();
   if (videoUp_) {
     SDL_ShowCursor(SDL_ENABLE);
@@ -50,6 +49,10 @@ bool SdlDisplay::OpenDisplay(int32_t, int32_t, int32_t, const std::string&) {
     open_ = true;
     return true;
   }
+  // The plain window surface (XShm) costs far less than a renderer on
+  // machines without a GPU. (Wayland has no such surface: there each window
+  // has a renderer, on EGL, in software where there is no GPU.)
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   // Power saving is the user's and the desktop's: left to itself SDL would
@@ -81,18 +84,12 @@ bool SdlDisplay::StartVideo(const std::string& driver) {
   videoUp_ = true;
   const char* current = SDL_GetCurrentVideoDriver();
   wayland_ = current && std::strcmp(current, "wayland") == 0;
-  // The plain window surface (XShm) costs far less than a renderer on
-  // machines without a GPU. Wayland has no such surface: SDL gives one
-  // through a texture on a renderer (EGL, in software where there is no GPU).
-  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, wayland_ ? "1" : "0");
   // Hidden before any window shows, so it never flashes over the show.
   SDL_ShowCursor(options_.showPointer ? SDL_ENABLE : SDL_DISABLE);
-  // Without a surface to draw into the windows would stay empty: then the
+  // Without a renderer to draw with the windows would stay empty: then the
   // next driver gets its chance.
-  if (OpenWindows() && (!wayland_ || (!windows_.empty() && SDL_GetWindowSurface(windows_.front().window))))
-    return true;
-  for (Window& w : windows_)
-    if (w.owned && w.window) SDL_DestroyWindow(w.window);
+  if (OpenWindows() && (!wayland_ || !windows_.empty())) return true;
+  for (Window& w : windows_) CloseWindow(w);
   windows_.clear();
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
   videoUp_ = wayland_ = false;
@@ -163,7 +160,28 @@ void SdlDisplay::CoverOutput(int display, const SDL_Rect& bounds) {
   SDL_Window* w = SDL_CreateWindow("Gobbleshot", SDL_WINDOWPOS_UNDEFINED_DISPLAY(display),
                                    SDL_WINDOWPOS_UNDEFINED_DISPLAY(display), bounds.w, bounds.h,
                                    SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP);
-  if (w) windows_.push_back(Window{w, true, true, 0, output});
+  if (!w) return;
+  Window made{w, true, true, 0, output};
+  // The frame goes up at its own size and the renderer scales it: SDL's
+  // stand-in for a window surface would send the whole scaled window up on
+  // every present.
+  made.renderer = SDL_CreateRenderer(w, -1, 0);
+  if (made.renderer)
+    made.texture = SDL_CreateTexture(made.renderer, SDL_PIXELFORMAT_XRGB8888, SDL_TEXTUREACCESS_STREAMING, kW, kH);
+  if (!made.texture) {
+    CloseWindow(made);
+    return;
+  }
+  windows_.push_back(made);
+}
+
+void SdlDisplay::CloseWindow(Window& w) {
+  if (w.texture) SDL_DestroyTexture(w.texture);
+  if (w.renderer) SDL_DestroyRenderer(w.renderer);
+  if (w.owned && w.window) SDL_DestroyWindow(w.window);
+  w.texture = nullptr;
+  w.renderer = nullptr;
+  w.window = nullptr;
 }
 
 void SdlDisplay::CloseWindowsOfGoneOutputs() {
@@ -177,7 +195,7 @@ void SdlDisplay::CloseWindowsOfGoneOutputs() {
   // (Called after the outputs without a window have got one.)
   for (auto it = windows_.begin(); it != windows_.end() && windows_.size() > 1;) {
     if (it->owned && std::find(outputs.begin(), outputs.end(), it->output) == outputs.end()) {
-      SDL_DestroyWindow(it->window);
+      CloseWindow(*it);
       it = windows_.erase(it);
     } else {
       ++it;

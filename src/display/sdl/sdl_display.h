@@ -93,7 +93,12 @@ class SdlDisplay : public Display, private EventSource {
     bool needsFull = true;
     unsigned long xid = 0;  // 0 until its covering is watched
     std::string output;     // on Wayland: the output it was made full screen on
+    // On Wayland, which has no plain window surface: the frame as a texture,
+    // scaled by the renderer.
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
   };
+  static void CloseWindow(Window& w);
 
   void Poll(int64_t maxWaitUs) override;
   int64_t WakeDeadline() const override;
@@ -118,6 +123,7 @@ class SdlDisplay : public Display, private EventSource {
   // Real time for the monitor probe, which must go on while the show rests.
   static int64_t RealUs();
   void PresentTo(Window& w, const SDL_Rect& changed, bool full);
+  void PresentThroughRenderer(Window& w, const SDL_Rect& changed, bool full);
   TTF_Font* FontFor(const std::string& face, int cellHeight);
   // A clear is held back until something needs the pixels under it, so that
   // a clear followed by a full-screen opaque picture costs one copy, not two.
