@@ -3,8 +3,7 @@
 // compositor that has no input devices of its own.
 //   wayland_pointer_tool STEPS DX DY INTERVAL_MS
 // waits a second for the clients to take up the pointer, then moves it
-// STEPS times by DX, DY, INTERVAL_MS apart. Exit status 77 when the
-// compositor offers no virtual pointers.
+// STEPS times by DX, DY, INTERVAL_MS apart.
 #include <wayland-client.h>
 
 #include <chrono>
@@ -71,7 +70,7 @@ int main(int argc, char** argv) {
   wl_display_roundtrip(display);
   if (!g.manager || !g.seat) {
     std::fputs("wayland_pointer_tool: the compositor offers no virtual pointer\n", stderr);
-    return 77;
+    return 1;
   }
   wl_proxy* pointer = wl_proxy_marshal_constructor(g.manager, 0, &kPointerInterface, g.seat, nullptr);
   wl_display_roundtrip(display);
