@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "display/sdl/utf8_sanitise.h"
+#include "display/sdl/video_drivers.h"
 
 namespace gs {
 namespace {
@@ -287,6 +288,19 @@ TEST(Utf8, ReplacesEveryKindOfBadSequence) {
   EXPECT_EQ(SanitiseUtf8("\xed\xa0\x80"), r + r + r);  // surrogate
   EXPECT_EQ(SanitiseUtf8("\xe2\x9c"), r + r);      // cut short
   EXPECT_EQ(SanitiseUtf8("tab\there"), "tab" + r + "here");
+}
+
+// A Wayland session's own protocol first, X11 after it only where there is
+// an X display; a host's window and the user's own choice decide alone.
+TEST(VideoDrivers, WaylandFirstInAWaylandSessionElseX11) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(VideoDriversToTry(nullptr, "wayland-1", ":0", false), (V{"wayland", "x11"}));
+  EXPECT_EQ(VideoDriversToTry(nullptr, "wayland-1", nullptr, false), V{"wayland"});
+  EXPECT_EQ(VideoDriversToTry("", "wayland-1", "", false), V{"wayland"});
+  EXPECT_EQ(VideoDriversToTry(nullptr, "wayland-1", ":0", true), V{"x11"});
+  EXPECT_EQ(VideoDriversToTry(nullptr, "", ":0", false), V{"x11"});
+  EXPECT_EQ(VideoDriversToTry(nullptr, nullptr, nullptr, false), V{"x11"});
+  EXPECT_EQ(VideoDriversToTry("kmsdrm", "wayland-1", ":0", false), V{"kmsdrm"});
 }
 
 TEST(WindowedDisplay, NoDisplayAnswersFalse) {

@@ -11,10 +11,10 @@ namespace gs {
 namespace {
 
 struct Counter : DisplayEvents {
-  int frames = 0, keys = 0, moves = 0;
+  int frames = 0, keys = 0, moves = 0, downs = 0;
   void Frame() override { ++frames; }
   void KeyDown(int16_t, int16_t) override { ++keys; }
-  void MouseDown(int16_t, int16_t, int32_t, int32_t) override {}
+  void MouseDown(int16_t, int16_t, int32_t, int32_t) override { ++downs; }
   void MouseMove(int16_t, int16_t, int32_t, int32_t) override { ++moves; }
 };
 
@@ -51,6 +51,44 @@ TEST(WindowedDisplay, PresentsScaledWithBarsAndGivesFramesAndInput) {
     EXPECT_EQ(XGetPixel(img, px, 0) & 0xffffff, red ? 0xff0000u : 0u) << "x=" << px;
   XDestroyImage(img);
   XCloseDisplay(x);
+}
+
+// A touch is one button press: the mouse press and movement SDL makes of it
+// do not count again, while the mouse's own movement still does.
+TEST(WindowedDisplay, ATouchCountsOnceAsAButton) {
+  SystemClock clock;
+  EventLoop loop(clock);
+  Counter ev;
+  SdlDisplay d(clock, SdlDisplay::Options{});
+  d.Attach(loop, ev);
+  ASSERT_TRUE(d.OpenDisplay(800, 600, 16, ""));
+  const int64_t start = clock.MonotonicUs();
+  bool pushed = false;
+  loop.AddTimer(50, [&] {
+    // After the quiet time of a window appearing.
+    if (!pushed && clock.MonotonicUs() > start + 700000) {
+      pushed = true;
+      SDL_Event e{};
+      e.type = SDL_FINGERDOWN;
+      SDL_PushEvent(&e);
+      e = SDL_Event{};
+      e.type = SDL_MOUSEBUTTONDOWN;
+      e.button.which = SDL_TOUCH_MOUSEID;
+      e.button.button = SDL_BUTTON_LEFT;
+      SDL_PushEvent(&e);
+      e = SDL_Event{};
+      e.type = SDL_MOUSEMOTION;
+      e.motion.which = SDL_TOUCH_MOUSEID;
+      e.motion.xrel = 30;
+      SDL_PushEvent(&e);
+      e.motion.which = 0;
+      SDL_PushEvent(&e);
+    }
+    if (clock.MonotonicUs() > start + 1000000) loop.Quit(0);
+  });
+  loop.Run();
+  EXPECT_EQ(ev.downs, 1);
+  EXPECT_EQ(ev.moves, 1);
 }
 
 unsigned long ScreenPixel(int x, int y) {

@@ -8,12 +8,20 @@
 
 namespace gs {
 
+namespace {
+// Above every X id (29 bits), so that SDL's ids never meet one.
+constexpr uint64_t kNoXidBase = uint64_t{1} << 32;
+}  // namespace
+
 int64_t SdlDisplay::RealUs() { return SystemClock().MonotonicUs(); }
 
 void SdlDisplay::UpdateAudience() {
+  // Wayland tells no covering, screen saver or monitor sleep: there the
+  // windows count by SDL's own id, and only as hidden or minimised.
   for (const Window& w : windows_)
-    if (w.xid != 0)
-      audience_.SetWindowMapped(w.xid, (SDL_GetWindowFlags(w.window) & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED)) == 0);
+    if (w.xid != 0 || wayland_)
+      audience_.SetWindowMapped(w.xid != 0 ? w.xid : kNoXidBase + SDL_GetWindowID(w.window),
+                                (SDL_GetWindowFlags(w.window) & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED)) == 0);
   audience_.Probe(RealUs());
   const bool seen = audience_.Seen();
   if (seen == seen_) return;

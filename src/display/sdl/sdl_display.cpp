@@ -3,8 +3,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 #include "display/frame_events.h"
+#include "display/sdl/video_drivers.h"
 #include "display/sdl/window_manager_probe.h"
 #include "display/sdl/x11_gone_window_messages.h"
 
@@ -25,8 +28,7 @@ SdlDisplay::~SdlDisplay() {
   if (ttfUp_) TTF_Quit();
   pictures_.clear();
   decoded_.clear();
-  for (Window& w : windows_)
-    if (w.owned && w.window) SDL_DestroyWindow(w.window);
+  for (Window& w : windows_) CloseWindow(w);
   windows_.clear();
   if (videoUp_) {
     SDL_ShowCursor(SDL_ENABLE);
@@ -48,7 +50,8 @@ bool SdlDisplay::OpenDisplay(int32_t, int32_t, int32_t, const std::string&) {
     return true;
   }
   // The plain window surface (XShm) costs far less than a renderer on
-  // machines without a GPU.
+  // machines without a GPU. (Wayland has no such surface: there each window
+  // has a renderer, on EGL, in software where there is no GPU.)
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
@@ -56,16 +59,13 @@ bool SdlDisplay::OpenDisplay(int32_t, int32_t, int32_t, const std::string&) {
   // hold off the server's screen saver and monitor power saving, and tell
   // the desktop's screen-saver services that a game is being played.
   SDL_SetHintWithPriority(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1", SDL_HINT_OVERRIDE);
-  // An X11 saver: without an X display there is nothing to cover, and a
-  // console or offscreen driver must not pretend otherwise.
-  if (!getenv("SDL_VIDEODRIVER")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
   IgnoreMessagesToGoneWindows();
   if (options_.hostWindow) host_ = X11HostWindow::For(options_.hostWindow);
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
-  videoUp_ = true;
-  // Hidden before any window shows, so it never flashes over the show.
-  SDL_ShowCursor(options_.showPointer ? SDL_ENABLE : SDL_DISABLE);
-  if (!OpenWindows()) return false;
+  bool up = false;
+  for (const std::string& driver : VideoDriversToTry(std::getenv("SDL_VIDEODRIVER"), std::getenv("WAYLAND_DISPLAY"),
+                                                     std::getenv("DISPLAY"), options_.hostWindow != 0))
+    if ((up = StartVideo(driver))) break;
+  if (!up) return false;
   // A host window gone during the start leaves nothing to watch.
   if (!windows_.empty()) watch_.Start(windows_.front().window, audience_);
   WatchNewWindows();
@@ -78,6 +78,24 @@ bool SdlDisplay::OpenDisplay(int32_t, int32_t, int32_t, const std::string&) {
   return true;
 }
 
+bool SdlDisplay::StartVideo(const std::string& driver) {
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, driver.c_str());
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  videoUp_ = true;
+  const char* current = SDL_GetCurrentVideoDriver();
+  wayland_ = current && std::strcmp(current, "wayland") == 0;
+  // Hidden before any window shows, so it never flashes over the show.
+  SDL_ShowCursor(options_.showPointer ? SDL_ENABLE : SDL_DISABLE);
+  // Without a renderer to draw with the windows would stay empty: then the
+  // next driver gets its chance.
+  if (OpenWindows() && (!wayland_ || !windows_.empty())) return true;
+  for (Window& w : windows_) CloseWindow(w);
+  windows_.clear();
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  videoUp_ = wayland_ = false;
+  return false;
+}
+
 bool SdlDisplay::OpenWindows() {
   if (options_.hostWindow) {
     // A host may take its window away at any moment of our start: then
@@ -86,7 +104,7 @@ bool SdlDisplay::OpenWindows() {
     SDL_Window* w = SDL_CreateWindowFrom(reinterpret_cast<void*>(static_cast<uintptr_t>(options_.hostWindow)));
     if (!w) return X11HostWindow::GoneNow();
     host_->Watch(w);
-    windows_.push_back(Window{w, false, true});
+    windows_.push_back(Window{w, false, true, 0, {}});
     return true;
   }
   CoverEveryMonitor();
@@ -98,6 +116,10 @@ void SdlDisplay::CoverEveryMonitor() {
   for (int i = 0; i < displays; ++i) {
     SDL_Rect bounds{0, 0, kW, kH};
     if (SDL_GetDisplayBounds(i, &bounds) != 0) bounds = SDL_Rect{0, 0, kW, kH};
+    if (wayland_) {
+      CoverOutput(i, bounds);
+      continue;
+    }
     // A monitor plugged in again may still have its window.
     const SDL_Point centre{bounds.x + bounds.w / 2, bounds.y + bounds.h / 2};
     bool covered = false;
@@ -114,7 +136,84 @@ void SdlDisplay::CoverEveryMonitor() {
                                      SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP);
     if (!w) continue;
     if (WindowManagerRunning(w)) SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP);
-    windows_.push_back(Window{w, true, true});
+    windows_.push_back(Window{w, true, true, 0, {}});
+  }
+}
+
+namespace {
+
+// Names alone may repeat (two monitors of one model) and places alone too
+// (mirrored outputs); both together tell outputs apart.
+std::string OutputKey(int display, const SDL_Rect& bounds) {
+  const char* name = SDL_GetDisplayName(display);
+  return std::string(name ? name : "") + " at " + std::to_string(bounds.x) + "," + std::to_string(bounds.y);
+}
+
+}  // namespace
+
+void SdlDisplay::CoverOutput(int display, const SDL_Rect& bounds) {
+  const std::string output = OutputKey(display, bounds);
+  for (const Window& w : windows_)
+    if (w.output == output) return;
+  // Full screen from the start: a window shown first and made full screen
+  // after would flash and push the output's other windows about.
+  SDL_Window* w = SDL_CreateWindow("Gobbleshot", SDL_WINDOWPOS_UNDEFINED_DISPLAY(display),
+                                   SDL_WINDOWPOS_UNDEFINED_DISPLAY(display), bounds.w, bounds.h,
+                                   SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP);
+  if (!w) return;
+  Window made{w, true, true, 0, output};
+  // The frame goes up at its own size and the renderer scales it: SDL's
+  // stand-in for a window surface would send the whole scaled window up on
+  // every present.
+  made.renderer = SDL_CreateRenderer(w, -1, 0);
+  if (made.renderer)
+    made.texture = SDL_CreateTexture(made.renderer, SDL_PIXELFORMAT_XRGB8888, SDL_TEXTUREACCESS_STREAMING, kW, kH);
+  if (!made.texture) {
+    CloseWindow(made);
+    return;
+  }
+  windows_.push_back(made);
+}
+
+void SdlDisplay::CloseWindow(Window& w) {
+  if (w.texture) SDL_DestroyTexture(w.texture);
+  if (w.renderer) SDL_DestroyRenderer(w.renderer);
+  if (w.owned && w.window) SDL_DestroyWindow(w.window);
+  w.texture = nullptr;
+  w.renderer = nullptr;
+  w.window = nullptr;
+}
+
+void SdlDisplay::CloseWindowsOfGoneOutputs() {
+  std::vector<std::string> outputs;
+  for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+    SDL_Rect bounds{};
+    if (SDL_GetDisplayBounds(i, &bounds) == 0) outputs.push_back(OutputKey(i, bounds));
+  }
+  // The compositor moves the window of an output unplugged somewhere out of
+  // sight, where it would only cost drawing; the last window stays.
+  // (Called after the outputs without a window have got one.)
+  for (auto it = windows_.begin(); it != windows_.end() && windows_.size() > 1;) {
+    if (it->owned && std::find(outputs.begin(), outputs.end(), it->output) == outputs.end()) {
+      CloseWindow(*it);
+      it = windows_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
+
+void SdlDisplay::KeepScreenAwake() {
+  // On Wayland SDL asks the compositor not to idle while the windows show
+  // (or the desktop's screen-saver service, where it has one); the hold ends
+  // with the process.
+  if (wayland_) {
+    // What the desktop's service may show as the reason, rather than SDL's
+    // "Playing a game".
+    SDL_SetHint(SDL_HINT_SCREENSAVER_INHIBIT_ACTIVITY_NAME, "Showing the Gobbleshot1 screen saver");
+    SDL_DisableScreenSaver();
+  } else {
+    watch_.KeepScreenAwake();
   }
 }
 

@@ -24,8 +24,8 @@ namespace gs {
 
 // The display on SDL2: an 800 x 600 RGB565 composition surface that persists
 // between frames, presented scaled (aspect kept) into a borderless
-// full-screen-desktop window on every monitor, or into a window of a
-// screen-saver host. The monitor's mode is never changed.
+// full-screen-desktop window on every monitor (X11 or Wayland), or into a
+// window of a screen-saver host. The monitor's mode is never changed.
 class SdlDisplay : public Display, private EventSource {
  public:
   struct Options {
@@ -50,9 +50,10 @@ class SdlDisplay : public Display, private EventSource {
   int64_t PresentCount() const { return presentCount_; }
   // Whether anyone can see the show (see DisplayEvents::SeenChanged).
   bool Seen() const { return seen_; }
-  // Keeps the monitors on, and the X server's screen saver off, for as long
-  // as the process lives; once the display is open.
-  void KeepScreenAwake() { watch_.KeepScreenAwake(); }
+  // Keeps the monitors on, and the X server's screen saver or the Wayland
+  // session's idling off, for as long as the process lives; once the
+  // display is open.
+  void KeepScreenAwake();
 
   void Attach(EventLoop& loop, DisplayEvents& events) override;
   bool OpenDisplay(int32_t width, int32_t height, int32_t depth, const std::string& text) override;
@@ -91,7 +92,13 @@ class SdlDisplay : public Display, private EventSource {
     bool owned = true;
     bool needsFull = true;
     unsigned long xid = 0;  // 0 until its covering is watched
+    std::string output;     // on Wayland: the output it was made full screen on
+    // On Wayland, which has no plain window surface: the frame as a texture,
+    // scaled by the renderer.
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
   };
+  static void CloseWindow(Window& w);
 
   void Poll(int64_t maxWaitUs) override;
   int64_t WakeDeadline() const override;
@@ -100,8 +107,15 @@ class SdlDisplay : public Display, private EventSource {
   void PresentNow();
   void PresentIfDue();
   int64_t RefreshPeriodUs() const;
+  // Starts SDL's video on one driver with the windows on it; false, and
+  // nothing left started, when either fails.
+  bool StartVideo(const std::string& driver);
   bool OpenWindows();
   void CoverEveryMonitor();
+  // Wayland: one full-screen window per output, by the output's name and
+  // place, since Wayland windows have no position of their own.
+  void CoverOutput(int display, const SDL_Rect& bounds);
+  void CloseWindowsOfGoneOutputs();
   void WatchNewWindows();
   // Tells the events when nobody can see the show any more, or someone can
   // again, and redraws everything then.
@@ -109,6 +123,7 @@ class SdlDisplay : public Display, private EventSource {
   // Real time for the monitor probe, which must go on while the show rests.
   static int64_t RealUs();
   void PresentTo(Window& w, const SDL_Rect& changed, bool full);
+  void PresentThroughRenderer(Window& w, const SDL_Rect& changed, bool full);
   TTF_Font* FontFor(const std::string& face, int cellHeight);
   // A clear is held back until something needs the pixels under it, so that
   // a clear followed by a full-screen opaque picture costs one copy, not two.
@@ -156,6 +171,7 @@ class SdlDisplay : public Display, private EventSource {
   bool presentedSinceDrawing_ = false;
   DisplayEvents* events_ = nullptr;
   bool videoUp_ = false;
+  bool wayland_ = false;  // on SDL's Wayland driver
   bool ttfUp_ = false;
   bool open_ = false;
   bool everPresented_ = false;

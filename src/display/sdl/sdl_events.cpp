@@ -51,9 +51,14 @@ void SdlDisplay::Dispatch(const SDL_Event& e) {
         inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;
       return;
     case SDL_DISPLAYEVENT:
-      // A monitor plugged in while the show runs is covered too.
-      if (e.display.event == SDL_DISPLAYEVENT_CONNECTED && !options_.hostWindow) {
+      // A monitor plugged in while the show runs is covered too. On Wayland
+      // an output unplugged takes its window along, and one that moved
+      // meanwhile gets a window anew.
+      if ((e.display.event == SDL_DISPLAYEVENT_CONNECTED ||
+           (wayland_ && e.display.event == SDL_DISPLAYEVENT_DISCONNECTED)) &&
+          !options_.hostWindow) {
         CoverEveryMonitor();
+        if (wayland_) CloseWindowsOfGoneOutputs();
         WatchNewWindows();
         inputQuietUntilUs_ = clock_.MonotonicUs() + kInputQuietUs;
       }
@@ -61,10 +66,17 @@ void SdlDisplay::Dispatch(const SDL_Event& e) {
     case SDL_KEYDOWN:
       if (!e.key.repeat && events_) events_->KeyDown(static_cast<int16_t>(e.key.keysym.scancode), 0);
       return;
+    case SDL_FINGERDOWN:
+      // A touch is a button press; SDL also makes a mouse press and
+      // movement of it, which must not count a second time.
+      if (events_) events_->MouseDown(1, 0, 0, 0);
+      return;
     case SDL_MOUSEBUTTONDOWN:
+      if (e.button.which == SDL_TOUCH_MOUSEID) return;
       if (events_) events_->MouseDown(e.button.button, 0, e.button.x, e.button.y);
       return;
     case SDL_MOUSEMOTION:
+      if (e.motion.which == SDL_TOUCH_MOUSEID) return;
       if (e.motion.xrel == 0 && e.motion.yrel == 0) return;
       if (clock_.MonotonicUs() < inputQuietUntilUs_) return;
       if (events_) events_->MouseMove(0, 0, e.motion.x, e.motion.y);

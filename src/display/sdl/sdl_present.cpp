@@ -93,6 +93,10 @@ void SdlDisplay::PresentNow() {
 }
 
 void SdlDisplay::PresentTo(Window& w, const SDL_Rect& changed, bool full) {
+  if (w.renderer) {
+    PresentThroughRenderer(w, changed, full);
+    return;
+  }
   SDL_Surface* ws = SDL_GetWindowSurface(w.window);
   if (!ws || ws->w <= 0 || ws->h <= 0) return;
   // The 800 x 600 picture scaled to fit with its aspect kept, centred.
@@ -128,6 +132,25 @@ void SdlDisplay::PresentTo(Window& w, const SDL_Rect& changed, bool full) {
   if (dst.w <= 0 || dst.h <= 0) return;
   SDL_BlitScaled(wide_.get(), &src, ws, &dst);
   SDL_UpdateWindowSurfaceRects(w.window, &dst, 1);
+}
+
+void SdlDisplay::PresentThroughRenderer(Window& w, const SDL_Rect& changed, bool full) {
+  // A new texture holds nothing yet: then all of the frame goes up.
+  const SDL_Rect all{0, 0, kW, kH};
+  const SDL_Rect& up = full ? all : changed;
+  const uint8_t* pixels = static_cast<const uint8_t*>(wide_->pixels) + up.y * wide_->pitch + up.x * 4;
+  if (SDL_UpdateTexture(w.texture, &up, pixels, wide_->pitch) != 0) return;
+  int ww = 0, wh = 0;
+  if (SDL_GetRendererOutputSize(w.renderer, &ww, &wh) != 0 || ww <= 0 || wh <= 0) return;
+  const double scale = std::min(ww / static_cast<double>(kW), wh / static_cast<double>(kH));
+  const int outW = std::max(1, static_cast<int>(kW * scale)), outH = std::max(1, static_cast<int>(kH * scale));
+  const SDL_Rect dst{(ww - outW) / 2, (wh - outH) / 2, outW, outH};
+  // Each present draws the whole window, the bars too.
+  SDL_SetRenderDrawColor(w.renderer, 0, 0, 0, 255);
+  SDL_RenderClear(w.renderer);
+  SDL_RenderCopy(w.renderer, w.texture, nullptr, &dst);
+  SDL_RenderPresent(w.renderer);
+  w.needsFull = false;
 }
 
 int64_t SdlDisplay::RefreshPeriodUs() const {
