@@ -83,6 +83,8 @@ std::string UsageText() {
          "    ln -s ~/.local/bin/gobbleshot1 /usr/libexec/xscreensaver/gobbleshot1\n"
          "  xsecurelock: XSECURELOCK_SAVER=/usr/bin/gobbleshot1 xsecurelock\n"
          "    (the saver's absolute path).\n"
+         "  Wayland (sway and others), from an idle daemon:\n"
+         "    swayidle -w timeout 300 'gobbleshot1 /s &' before-sleep 'pkill -x gobbleshot1'\n"
          "See gobbleshot1(6).\n";
 }
 
