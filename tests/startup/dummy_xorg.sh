@@ -43,3 +43,21 @@ XORG
   # ask for the current configuration with the old one.
   xrandr >/dev/null
 }
+
+# sounding_savers SOUND_FILE PID...: how many of the savers have the sound
+# output (SDL's disk driver writing SOUND_FILE) open. A loaded machine (a
+# sanitizer build beside other tests) may take a few seconds before the
+# sounding saver opens it, so this waits up to 10 s for the first.
+sounding_savers() {
+  local file=$1 n p
+  shift
+  for _ in $(seq 50); do
+    n=0
+    for p in "$@"; do
+      ls -l "/proc/$p/fd" 2>/dev/null | grep -q "$file" && n=$((n + 1))
+    done
+    [ $n = 0 ] || break
+    sleep 0.2
+  done
+  echo $n
+}

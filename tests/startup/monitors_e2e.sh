@@ -108,17 +108,8 @@ if command -v xscreensaver >/dev/null; then
   grep -q "crashed" "$work/out/daemon.log" && fail "xscreensaver reports a crash: $(grep -m1 crashed "$work/out/daemon.log")"
   savers=$(pgrep -f "$work/prefix/bin/gobbleshot1")
   [ "$(wc -w <<<"$savers")" = 2 ] || fail "xscreensaver runs $(wc -w <<<"$savers") savers on two monitors, not 2"
-  # A loaded machine (a sanitizer build beside other tests) may take a few
-  # seconds more before the sounding saver has opened its sound; two never.
-  sounding=0
-  for _ in $(seq 50); do
-    sounding=0
-    for p in $savers; do
-      ls -l "/proc/$p/fd" 2>/dev/null | grep -q "$work/out/sound.raw" && sounding=$((sounding + 1))
-    done
-    [ $sounding = 0 ] || break
-    sleep 0.2
-  done
+  # shellcheck disable=SC2086
+  sounding=$(sounding_savers "$work/out/sound.raw" $savers)
   [ $sounding = 1 ] || fail "$sounding savers play sound under xscreensaver on two monitors, not 1"
   # As in the one-monitor check: a loaded daemon may miss the first click.
   for _ in 1 2 3; do

@@ -3,7 +3,8 @@
 # with two outputs of different shapes and no Xwayland, run as an
 # unprivileged user (sway refuses root). "/s" shows the show full screen on
 # both outputs and on one added while it runs; a typed key ends it within a
-# second, pointer movement ends it too, a second "/s" ends at once; swayidle
+# second, pointer movement and a click on the other output end it too, a
+# second "/s" ends at once; swayidle
 # starts it after two idle seconds; "/c" shows the dialog; with no display
 # at all the error box text goes to stderr.
 #   sway_e2e.sh build-dir path/to/wayland_pointer_tool
@@ -141,6 +142,21 @@ wait $saver
 status=$?
 [ $status = 0 ] || fail "the saver ended on movement with status $status"
 echo "ok: a second saver ended at once, movement past the threshold ended the first"
+
+# A button ends it on any output: here on the second, where the keyboard's
+# focus need not be. (Into the top left corner first, then onto HEADLESS-2:
+# two movements, below the threshold.)
+"${as[@]}" "$bin" /s 2>/dev/null &
+saver=$!
+pids+=($saver)
+wait_windows gobbleshot1 3 20 || fail "the saver did not come back for the click"
+run "$pointer" 1 -5000 -5000 0 || fail "the pointer tool failed"
+run "$pointer" 1 1300 300 0 click || fail "the pointer tool failed"
+wait_gone $saver 3 || fail "a click on the second output did not end the saver"
+wait $saver
+status=$?
+[ $status = 0 ] || fail "the saver ended on a click with status $status"
+echo "ok: a click on the second output ended it"
 
 # Started by the idle daemon after two idle seconds.
 "${as[@]}" swayidle -w timeout 2 "$bin /s" 2>/dev/null &

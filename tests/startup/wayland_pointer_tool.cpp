@@ -1,9 +1,10 @@
 // Test tool for the Wayland checks: gives the compositor's seat a pointer
 // (a virtual one, as a remote-desktop server would) and moves it, for a
 // compositor that has no input devices of its own.
-//   wayland_pointer_tool STEPS DX DY INTERVAL_MS
+//   wayland_pointer_tool STEPS DX DY INTERVAL_MS [click]
 // waits a second for the clients to take up the pointer, then moves it
-// STEPS times by DX, DY, INTERVAL_MS apart.
+// STEPS times by DX, DY, INTERVAL_MS apart, and with "click" then presses
+// and releases the left button where it stands.
 #include <wayland-client.h>
 
 #include <chrono>
@@ -27,7 +28,8 @@ const wl_message kPointerRequests[] = {{"motion", "uff", kNoTypes},       {"moti
                                        {"axis_stop", "uu", kNoTypes},     {"axis_discrete", "uufi", kNoTypes},
                                        {"destroy", "", kNoTypes}};
 const wl_interface kPointerInterface = {"zwlr_virtual_pointer_v1", 1, 9, kPointerRequests, 0, nullptr};
-enum { kMotion = 0, kFrame = 4, kDestroy = 8 };
+enum { kMotion = 0, kButton = 2, kFrame = 4, kDestroy = 8 };
+constexpr uint32_t kLeftButton = 0x110;  // BTN_LEFT of linux/input-event-codes.h
 
 struct Globals {
   wl_seat* seat = nullptr;
@@ -53,8 +55,9 @@ uint32_t NowMs() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5) {
-    std::fputs("usage: wayland_pointer_tool STEPS DX DY INTERVAL_MS\n", stderr);
+  const bool click = argc == 6 && std::strcmp(argv[5], "click") == 0;
+  if (argc != 5 && !click) {
+    std::fputs("usage: wayland_pointer_tool STEPS DX DY INTERVAL_MS [click]\n", stderr);
     return 2;
   }
   const int steps = std::atoi(argv[1]), dx = std::atoi(argv[2]), dy = std::atoi(argv[3]);
@@ -80,6 +83,12 @@ int main(int argc, char** argv) {
     wl_proxy_marshal(pointer, kFrame);
     wl_display_roundtrip(display);
     std::this_thread::sleep_for(std::chrono::milliseconds(interval));
+  }
+  for (uint32_t state : {1u, 0u}) {
+    if (!click) break;
+    wl_proxy_marshal(pointer, kButton, NowMs(), kLeftButton, state);
+    wl_proxy_marshal(pointer, kFrame);
+    wl_display_roundtrip(display);
   }
   wl_proxy_marshal(pointer, kDestroy);
   wl_proxy_destroy(pointer);

@@ -142,15 +142,8 @@ case $? in
     show_within_5s "first monitor" 1920x1080+0+0
     show_within_5s "second monitor" 1920x1080+1920+0
     [ "$(count)" = 2 ] || fail "xsecurelock runs $(count) savers on two monitors, not 2"
-    sounding=0
-    for _ in $(seq 50); do
-      sounding=0
-      for p in $(savers); do
-        ls -l "/proc/$p/fd" 2>/dev/null | grep -q "$work/sound.raw" && sounding=$((sounding + 1))
-      done
-      [ $sounding = 0 ] || break
-      sleep 0.2
-    done
+    # shellcheck disable=SC2046
+    sounding=$(sounding_savers "$work/sound.raw" $(savers))
     [ $sounding = 1 ] || fail "$sounding savers play sound on two monitors, not 1"
     kill -TERM "$lock"
     wait "$lock"
