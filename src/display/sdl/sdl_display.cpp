@@ -86,9 +86,9 @@ bool SdlDisplay::StartVideo(const std::string& driver) {
   wayland_ = current && std::strcmp(current, "wayland") == 0;
   // Hidden before any window shows, so it never flashes over the show.
   SDL_ShowCursor(options_.showPointer ? SDL_ENABLE : SDL_DISABLE);
-  // Without a renderer to draw with the windows would stay empty: then the
+  // No window (on Wayland, also none with a renderer to draw with): then the
   // next driver gets its chance.
-  if (OpenWindows() && (!wayland_ || !windows_.empty())) return true;
+  if (OpenWindows()) return true;
   for (Window& w : windows_) CloseWindow(w);
   windows_.clear();
   SDL_QuitSubSystem(SDL_INIT_VIDEO);

@@ -122,6 +122,12 @@ class SdlDisplay : public Display, private EventSource {
   void UpdateAudience();
   // Real time for the monitor probe, which must go on while the show rests.
   static int64_t RealUs();
+  // Where the picture goes in a window of this size, and at what scale.
+  struct Fit {
+    double scale;
+    SDL_Rect picture;
+  };
+  static Fit FitInto(int width, int height);
   void PresentTo(Window& w, const SDL_Rect& changed, bool full);
   void PresentThroughRenderer(Window& w, const SDL_Rect& changed, bool full);
   TTF_Font* FontFor(const std::string& face, int cellHeight);

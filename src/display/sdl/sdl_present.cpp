@@ -92,6 +92,13 @@ void SdlDisplay::PresentNow() {
   }
 }
 
+SdlDisplay::Fit SdlDisplay::FitInto(int width, int height) {
+  // The 800 x 600 picture scaled to fit with its aspect kept, centred.
+  const double scale = std::min(width / static_cast<double>(kW), height / static_cast<double>(kH));
+  const int outW = std::max(1, static_cast<int>(kW * scale)), outH = std::max(1, static_cast<int>(kH * scale));
+  return Fit{scale, SDL_Rect{(width - outW) / 2, (height - outH) / 2, outW, outH}};
+}
+
 void SdlDisplay::PresentTo(Window& w, const SDL_Rect& changed, bool full) {
   if (w.renderer) {
     PresentThroughRenderer(w, changed, full);
@@ -99,11 +106,9 @@ void SdlDisplay::PresentTo(Window& w, const SDL_Rect& changed, bool full) {
   }
   SDL_Surface* ws = SDL_GetWindowSurface(w.window);
   if (!ws || ws->w <= 0 || ws->h <= 0) return;
-  // The 800 x 600 picture scaled to fit with its aspect kept, centred.
-  double scale = std::min(ws->w / static_cast<double>(kW), ws->h / static_cast<double>(kH));
-  int outW = std::max(1, static_cast<int>(kW * scale));
-  int outH = std::max(1, static_cast<int>(kH * scale));
-  int offX = (ws->w - outW) / 2, offY = (ws->h - outH) / 2;
+  const Fit fit = FitInto(ws->w, ws->h);
+  const double scale = fit.scale;
+  const int outW = fit.picture.w, outH = fit.picture.h, offX = fit.picture.x, offY = fit.picture.y;
   if (full) {
     // Black bars beside or above and below the picture; the picture covers
     // the rest, so the window is written once.
@@ -142,9 +147,7 @@ void SdlDisplay::PresentThroughRenderer(Window& w, const SDL_Rect& changed, bool
   if (SDL_UpdateTexture(w.texture, &up, pixels, wide_->pitch) != 0) return;
   int ww = 0, wh = 0;
   if (SDL_GetRendererOutputSize(w.renderer, &ww, &wh) != 0 || ww <= 0 || wh <= 0) return;
-  const double scale = std::min(ww / static_cast<double>(kW), wh / static_cast<double>(kH));
-  const int outW = std::max(1, static_cast<int>(kW * scale)), outH = std::max(1, static_cast<int>(kH * scale));
-  const SDL_Rect dst{(ww - outW) / 2, (wh - outH) / 2, outW, outH};
+  const SDL_Rect dst = FitInto(ww, wh).picture;
   // Each present draws the whole window, the bars too.
   SDL_SetRenderDrawColor(w.renderer, 0, 0, 0, 255);
   SDL_RenderClear(w.renderer);
