@@ -10,7 +10,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build}
 seconds=${2:-20}
 bin=$build/gobbleshot1
-tool=$build/tests/startup/x11_test_tool
+tool=$build/tests/support/x11_test_tool
 hz=$(getconf CLK_TCK)
 . "$top/scripts/xvfb.sh"
 ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0; }

@@ -14,7 +14,7 @@ bin=${1:-$top/build/gobbleshot1}
 seconds=${2:-10}
 size=${3:-1920x1080}
 before=${4:-}
-tool=${GS_X11_TEST_TOOL:-$top/build/tests/startup/x11_test_tool}
+tool=${GS_X11_TEST_TOOL:-$top/build/tests/support/x11_test_tool}
 hz=$(getconf CLK_TCK)
 . "$top/scripts/xvfb.sh"
 [ -x "$tool" ] || { echo "$(basename "$0"): build x11_test_tool first ($tool)" >&2; exit 1; }

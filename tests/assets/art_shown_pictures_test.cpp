@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "display/sprite_catalogue.h"
-#include "scene_host/form_fixture.h"
+#include "support/form_fixture.h"
 
 namespace gs {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "biquad.h"
 #include "loudness.h"
-#include "sound_wave_reader.h"
-#include "temp_dir.h"
+#include "support/sound_wave_reader.h"
+#include "support/temp_dir.h"
 
 namespace gs {
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "display/sdl/sdl_display.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace gs {
 namespace {

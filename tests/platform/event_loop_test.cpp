@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "doubles/sleeping_source.h"
+#include "support/sleeping_source.h"
 
 namespace gs {
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "scene/scenes.h"
-#include "scene_host/form_fixture.h"
+#include "support/form_fixture.h"
 
 namespace gs {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "scene/show_trace.h"
+#include "support/show_trace.h"
 
 namespace gs::testing {
 

@@ -1,5 +1,5 @@
 // Input that ends the saver, the shutdown sequence and SoundNotify.
-#include "scene_host/form_fixture.h"
+#include "support/form_fixture.h"
 
 namespace gs::testing {
 namespace {

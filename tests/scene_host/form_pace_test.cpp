@@ -1,7 +1,7 @@
 // The pace of the show: Frame events, scene frames, the real-time loop's
 // late quiet frames, and the whole show at every setting of TunePC.
-#include "doubles/sleeping_source.h"
-#include "scene_host/form_fixture.h"
+#include "support/sleeping_source.h"
+#include "support/form_fixture.h"
 #include "scene_host/show_rig.h"
 
 namespace gs::testing {

@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <fstream>
 
-#include "scene_host/form_fixture.h"
+#include "support/form_fixture.h"
 #include "settings/ini_settings_store.h"
 #include "settings/saver_settings_store.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace gs::testing {
 namespace {

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "display/sprite_catalogue.h"
-#include "scene_host/form_fixture.h"
+#include "support/form_fixture.h"
 
 namespace gs::testing {
 namespace {

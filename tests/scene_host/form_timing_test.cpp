@@ -1,7 +1,7 @@
 // The pacing gate, the timers and their counters, the notice countdown and
 // the reset of the show.
 #include "scene/scenes.h"
-#include "scene_host/form_fixture.h"
+#include "support/form_fixture.h"
 
 namespace gs::testing {
 namespace {

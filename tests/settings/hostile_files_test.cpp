@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "other_user.h"
+#include "support/other_user.h"
 #include "settings/ini_settings_store.h"
 #include "settings/save_files.h"
 #include "settings/saver_settings_store.h"
 #include "settings/settings_schema.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace gs {
 namespace {

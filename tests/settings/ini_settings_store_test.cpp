@@ -12,7 +12,7 @@
 #include <string>
 
 #include "settings/overlay_settings_store.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace gs {
 namespace {

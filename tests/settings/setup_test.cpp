@@ -14,7 +14,7 @@
 #include "settings/ini_settings_store.h"
 #include "settings/settings_schema.h"
 #include "setup_fixture.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace gs::testing {
 namespace {

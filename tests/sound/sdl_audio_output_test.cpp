@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "sound/sdl/sdl_audio.h"
-#include "test_tone.h"
+#include "support/test_tone.h"
 
 namespace gs {
 namespace {

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "sound/sdl/sdl_audio.h"
-#include "test_tone.h"
+#include "support/test_tone.h"
 
 namespace gs {
 namespace {

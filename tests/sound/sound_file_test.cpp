@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "test_tone.h"
+#include "support/test_tone.h"
 
 namespace gs {
 namespace {

@@ -23,7 +23,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-. "$(dirname "$0")/dummy_xorg.sh"
+. "$(dirname "$0")/../support/dummy_xorg.sh"
 start_dummy_xorg "$work" || exit $?
 
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run SDL_AUDIODRIVER=dummy
@@ -83,7 +83,7 @@ ends_on "a key after a monitor was plugged in"
 
 if command -v xscreensaver >/dev/null; then
   cmake --install "$build" --prefix "$work/prefix" >/dev/null || fail "cmake --install"
-  . "$(dirname "$0")/xscreensaver_daemon.sh"
+  . "$(dirname "$0")/../support/xscreensaver_daemon.sh"
   # SDL's file output: each saver that opens its sound writes to the file.
   # A runtime folder of its own: the sound lock is per user, and other
   # checks may run savers as the same user at the same time.

@@ -16,8 +16,8 @@
 
 #include "startup/instance_lock.h"
 #include "startup/runtime_folder.h"
-#include "settings/other_user.h"
-#include "temp_dir.h"
+#include "support/other_user.h"
+#include "support/temp_dir.h"
 
 namespace gs {
 namespace {

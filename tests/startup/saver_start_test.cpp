@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 #include "startup/reset_signal.h"
 #include "startup/sound_owner_lock.h"
 

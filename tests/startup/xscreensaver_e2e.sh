@@ -22,7 +22,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 running() { pgrep -f "$work/prefix/bin/gobbleshot1" >/dev/null; }
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
-. "$(dirname "$0")/xscreensaver_daemon.sh"
+. "$(dirname "$0")/../support/xscreensaver_daemon.sh"
 xscreensaver_start "$work" "$work/prefix/bin/gobbleshot1"
 daemon=$xs_daemon
 xs xscreensaver-command -activate >/dev/null || fail "xscreensaver did not take the command"

@@ -133,7 +133,7 @@ quiet_log "the reset and SIGTERM"
 
 # Two monitors: a saver in each monitor's window, both show the show, one
 # plays sound.
-. "$(dirname "$0")/dummy_xorg.sh"
+. "$(dirname "$0")/../support/dummy_xorg.sh"
 start_dummy_xorg "$work"
 case $? in
   0)

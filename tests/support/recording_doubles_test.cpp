@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "doubles/recording_audio.h"
-#include "doubles/recording_display.h"
+#include "support/recording_audio.h"
+#include "support/recording_display.h"
 
 namespace gs {
 namespace {

@@ -1,4 +1,4 @@
-#include "doubles/recording_display.h"
+#include "support/recording_display.h"
 
 #include <sstream>
 

@@ -1,4 +1,4 @@
-#include "doubles/recording_audio.h"
+#include "support/recording_audio.h"
 
 namespace gs {
 

@@ -9,8 +9,8 @@
 
 #include <unistd.h>
 
-#include "doubles/recording_audio.h"
-#include "doubles/recording_display.h"
+#include "support/recording_audio.h"
+#include "support/recording_display.h"
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "scene_host/form1.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "sound/sdl/sdl_audio.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace gs::testing {
 

@@ -1,13 +1,13 @@
-#include "scene/show_trace.h"
+#include "support/show_trace.h"
 
 #include <map>
 
 #include "display/frame_events.h"
-#include "doubles/recording_audio.h"
-#include "doubles/recording_display.h"
+#include "support/recording_audio.h"
+#include "support/recording_display.h"
 #include "platform/clock.h"
 #include "platform/event_loop.h"
-#include "scene_host/form_fixture.h"
+#include "support/form_fixture.h"
 #include "scene_host/show_rig.h"
 #include "settings/memory_settings_store.h"
 
