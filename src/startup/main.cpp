@@ -8,6 +8,13 @@
 #include <cstring>
 #include <memory>
 
+#include "desktop/desktop_platform.h"
+#include "desktop/install_folder.h"
+#include "desktop/instance_lock.h"
+#include "desktop/reset_signal.h"
+#include "desktop/runtime_folder.h"
+#include "desktop/sound_owner_lock.h"
+#include "desktop/x11_desktop.h"
 #include "display/sdl/sdl_display.h"
 #include "platform/clock.h"
 #include "platform/problem_report.h"
@@ -15,14 +22,8 @@
 #include "settings/saver_settings_store.h"
 #include "sound/sdl/sdl_audio.h"
 #include "startup/command_line.h"
-#include "startup/desktop_platform.h"
-#include "startup/instance_lock.h"
-#include "startup/reset_signal.h"
-#include "startup/runtime_folder.h"
 #include "startup/saver_start.h"
 #include "startup/silent_audio.h"
-#include "startup/sound_owner_lock.h"
-#include "startup/x11_desktop.h"
 
 namespace gs {
 namespace {

@@ -5,12 +5,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "desktop/install_folder.h"
 #include "display/frame_events.h"
 #include "platform/clock.h"
 #include "settings/ini_settings_store.h"
 #include "settings/overlay_settings_store.h"
 #include "startup/headless_show.h"
-#include "startup/runtime_folder.h"
 
 namespace gs {
 namespace {

@@ -53,10 +53,6 @@ bool MayClaimSound(const char* saverIndex) {
   return zero;
 }
 
-bool IsPreviewPane(const HostGeometry& g) {
-  return 2 * g.width < g.screenWidth && 2 * g.height < g.screenHeight;
-}
-
 std::string VersionText() { return "gobbleshot1 " GS_VERSION "\n"; }
 
 std::string UsageText() {

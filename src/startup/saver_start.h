@@ -26,15 +26,6 @@ bool SingleInstanceRuleApplies(const CommandLine& cl, const SaverTarget& target)
 // number 0; without a usable number the savers race for the sound lock.
 bool MayClaimSound(const char* saverIndex);
 
-// A host's window and the screen it is on, in pixels.
-struct HostGeometry {
-  int width = 0, height = 0;
-  int screenWidth = 0, screenHeight = 0;
-};
-// A window smaller than half the screen in both directions is a settings
-// pane's preview, which stays silent.
-bool IsPreviewPane(const HostGeometry& g);
-
 // Answers to --help and --version, and the hint for a switch nobody knows.
 std::string UsageText();
 std::string VersionText();

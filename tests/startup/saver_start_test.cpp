@@ -9,9 +9,10 @@
 #include <filesystem>
 #include <thread>
 
+#include "desktop/host_geometry.h"
+#include "desktop/reset_signal.h"
+#include "desktop/sound_owner_lock.h"
 #include "support/temp_dir.h"
-#include "startup/reset_signal.h"
-#include "startup/sound_owner_lock.h"
 
 namespace gs {
 namespace {

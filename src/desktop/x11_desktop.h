@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "startup/saver_start.h"
+#include "desktop/host_geometry.h"
 
 namespace gs {
 

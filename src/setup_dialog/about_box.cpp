@@ -1,9 +1,9 @@
-#include "settings/about_box.h"
+#include "setup_dialog/about_box.h"
 
 #include <QMessageBox>
 #include <QStringList>
 
-#include "settings/setup.h"
+#include "setup_dialog/setup.h"
 
 namespace gs {
 

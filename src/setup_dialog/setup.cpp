@@ -1,4 +1,4 @@
-#include "settings/setup.h"
+#include "setup_dialog/setup.h"
 
 #include <QCheckBox>
 #include <QFont>
@@ -15,9 +15,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "settings/about_box.h"
-#include "settings/navigate.h"
 #include "settings/settings_schema.h"
+#include "setup_dialog/about_box.h"
+#include "setup_dialog/navigate.h"
 
 namespace gs {
 namespace {

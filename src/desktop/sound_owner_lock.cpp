@@ -1,4 +1,4 @@
-#include "startup/sound_owner_lock.h"
+#include "desktop/sound_owner_lock.h"
 
 #include <sys/file.h>
 #include <unistd.h>
@@ -6,7 +6,7 @@
 #include <chrono>
 #include <thread>
 
-#include "startup/lock_file.h"
+#include "desktop/lock_file.h"
 
 namespace gs {
 

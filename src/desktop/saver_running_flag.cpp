@@ -1,7 +1,6 @@
-#include "startup/instance_lock.h"
+#include "desktop/saver_running_flag.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,8 +9,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-
-#include "startup/lock_file.h"
 
 namespace gs {
 
@@ -69,23 +66,6 @@ void ArmLastResortRemoval(const std::string& path) {
 }
 
 }  // namespace
-
-InstanceLock::InstanceLock(const std::string& path) {
-  fd_ = OpenOwnLockFile(path);
-  if (fd_ < 0) return;  // no lock possible: behave as the only instance
-  // Every instance holds the lock shared; an exclusive try succeeds only
-  // when nobody else holds it.
-  if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-    ::flock(fd_, LOCK_SH);
-  } else {
-    otherRunning_ = true;
-    ::flock(fd_, LOCK_SH);
-  }
-}
-
-InstanceLock::~InstanceLock() {
-  if (fd_ >= 0) ::close(fd_);
-}
 
 void SaverRunningFlag::Set(bool running) {
   if (path_.empty() || path_[0] != '/') return;

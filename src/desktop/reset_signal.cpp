@@ -1,4 +1,4 @@
-#include "startup/reset_signal.h"
+#include "desktop/reset_signal.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "settings/navigate.h"
+#include "setup_dialog/navigate.h"
 
 #include <QDesktopServices>
 #include <QUrl>

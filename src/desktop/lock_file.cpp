@@ -1,4 +1,4 @@
-#include "startup/lock_file.h"
+#include "desktop/lock_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

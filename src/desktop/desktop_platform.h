@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
+#include "desktop/saver_running_flag.h"
 #include "scene_host/form_platform.h"
-#include "startup/instance_lock.h"
 
 namespace gs {
 

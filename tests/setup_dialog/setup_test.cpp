@@ -10,9 +10,9 @@
 #include <QScrollBar>
 #include <QTabWidget>
 
-#include "settings/about_box.h"
 #include "settings/ini_settings_store.h"
 #include "settings/settings_schema.h"
+#include "setup_dialog/about_box.h"
 #include "setup_fixture.h"
 #include "support/temp_dir.h"
 

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "settings/error_box.h"
+#include "desktop/error_box.h"
 #include "settings/ini_settings_store.h"
-#include "settings/run_setup_dialog.h"
+#include "setup_dialog/run_setup_dialog.h"
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "--error-box") == 0) return gs::RunErrorBox(argv[2], argv[3]);

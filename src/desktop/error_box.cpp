@@ -1,4 +1,4 @@
-#include "settings/error_box.h"
+#include "desktop/error_box.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "startup/desktop_platform.h"
+#include "desktop/desktop_platform.h"
 
 #include <SDL.h>
 #include <X11/Xlib.h>
@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "startup/runtime_folder.h"
+#include "desktop/install_folder.h"
 
 extern char** environ;
 

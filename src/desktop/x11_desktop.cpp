@@ -1,4 +1,4 @@
-#include "startup/x11_desktop.h"
+#include "desktop/x11_desktop.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "startup/preview_still.h"
+#include "desktop/preview_still.h"
 
 namespace gs {
 

@@ -14,8 +14,9 @@
 #include <fstream>
 #include <string>
 
-#include "startup/instance_lock.h"
-#include "startup/runtime_folder.h"
+#include "desktop/instance_lock.h"
+#include "desktop/runtime_folder.h"
+#include "desktop/saver_running_flag.h"
 #include "support/other_user.h"
 #include "support/temp_dir.h"
 

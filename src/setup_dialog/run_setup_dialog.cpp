@@ -1,4 +1,4 @@
-#include "settings/run_setup_dialog.h"
+#include "setup_dialog/run_setup_dialog.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "settings/setup.h"
+#include "setup_dialog/setup.h"
 
 namespace gs {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "settings/memory_settings_store.h"
-#include "settings/setup.h"
+#include "setup_dialog/setup.h"
 
 namespace gs::testing {
 

@@ -10,9 +10,9 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "settings/about_box.h"
-#include "settings/run_setup_dialog.h"
 #include "settings/settings_schema.h"
+#include "setup_dialog/about_box.h"
+#include "setup_dialog/run_setup_dialog.h"
 #include "setup_fixture.h"
 
 namespace gs::testing {
