@@ -1,15 +1,17 @@
-// What actually reaches the device: SDL's disk driver writes the mixed output
+// Volumes, and what actually reaches the device: SDL's disk driver writes the mixed output
 // to a raw file, which is read back once the layer has closed it.
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <thread>
 #include <vector>
 
+#include "sound/sdl/mixer_volume.h"
 #include "sound/sdl/sdl_audio.h"
 #include "support/test_tone.h"
 
@@ -95,21 +97,15 @@ class SdlAudioOutput : public ::testing::Test {
 
 void Nothing(SdlAudio&, int32_t) {}
 
-TEST_F(SdlAudioOutput, APlayedSoundReachesTheDeviceOnceAtFullLevel) {
-  WriteTone(dir_.File("tone.wav"), 0.5, 0.5);
-  const Recording rec = Play(dir_.File("tone.wav"), 0, Nothing);
-  ASSERT_TRUE(rec.audible);
-  EXPECT_NEAR(rec.Seconds(), 0.5, 0.01);
-  EXPECT_NEAR(rec.Peak(), 16384, 200);
-  EXPECT_NEAR(rec.Rms(), 16384 / std::sqrt(2.0), 300);
-}
-
-TEST_F(SdlAudioOutput, QuietestSettingIsAboutTwentyFiveDecibelsDown) {
+// Once at full level; the quietest setting about 25 dB down, still audible.
+TEST_F(SdlAudioOutput, APlayedSoundReachesTheDeviceOnceAtItsVolume) {
   WriteTone(dir_.File("tone.wav"), 0.5, 0.5);
   const Recording full = Play(dir_.File("tone.wav"), 0, Nothing);
   const Recording quiet = Play(dir_.File("tone.wav"), -2500, Nothing);
-  ASSERT_TRUE(full.audible);
-  ASSERT_TRUE(quiet.audible) << "-2500 must stay audible";
+  ASSERT_TRUE(full.audible && quiet.audible);
+  EXPECT_NEAR(full.Seconds(), 0.5, 0.01);
+  EXPECT_NEAR(full.Peak(), 16384, 200);
+  EXPECT_NEAR(full.Rms(), 16384 / std::sqrt(2.0), 300);
   EXPECT_NEAR(quiet.Seconds(), 0.5, 0.01);
   EXPECT_NEAR(20.0 * std::log10(quiet.Rms() / full.Rms()), -25.0, 1.0);
 }
@@ -140,6 +136,14 @@ TEST_F(SdlAudioOutput, StopSilencesAPlayingSound) {
   });
   ASSERT_TRUE(rec.audible);
   EXPECT_LT(rec.Seconds(), 1.5);
+}
+
+// Hundredths of a decibel down: -600 halves the level; -2500, the dialog's
+// quietest, stays audible.
+TEST(MixerVolume, MapsAttenuationToMixerSteps) {
+  const std::pair<int32_t, int> cases[] = {{0, 128},   {1, 128},      {INT32_MAX, 128}, {-600, 64},     {-1000, 40},
+                                           {-2500, 7}, {-10000, 0},   {-10001, 0},      {INT32_MIN, 0}};
+  for (auto [attenuation, expected] : cases) EXPECT_EQ(MixerVolume(attenuation), expected) << attenuation;
 }
 
 }  // namespace

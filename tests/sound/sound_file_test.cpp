@@ -18,23 +18,10 @@ using testing::ScopedEnv;
 using testing::TempDir;
 using testing::WriteTone;
 
-// A wave header whose data chunk claims dataBytes at byteRate, followed by
-// only `present` bytes of samples.
-std::string WaveHeader(uint32_t byteRate, uint32_t dataBytes, size_t present) {
-  std::string b = "RIFF....WAVEfmt ";
-  auto put = [&](uint32_t v, int n) {
-    for (int i = 0; i < n; ++i) b += static_cast<char>(v >> (8 * i));
-  };
-  put(16, 4);
-  put(1, 2);
-  put(1, 2);
-  put(byteRate / 2, 4);
-  put(byteRate, 4);
-  put(2, 2);
-  put(16, 2);
-  b += "data";
-  put(dataBytes, 4);
-  return b + std::string(present, '\0');
+// A wave header claiming dataBytes at byteRate, followed by only `present`
+// bytes of samples.
+std::string Wave(uint32_t byteRate, uint32_t dataBytes, size_t present) {
+  return testing::WaveHeader(byteRate, dataBytes) + std::string(present, '\0');
 }
 
 class SoundFiles : public ::testing::Test {
@@ -67,13 +54,13 @@ TEST_F(SoundFiles, OnlyRegularWaveFilesTheShowCanUseAreLoaded) {
   EXPECT_TRUE(audio.IsLoaded(audio.LoadSound(dir.File("tone.wav"))));
   // Exactly the longest sound the show can use, and a header whose size
   // claims more than the file holds: only what is there counts.
-  EXPECT_EQ(WaveProblem(WaveHeader(88200, 88200 * 30, 88200 * 30)), "");
-  EXPECT_EQ(WaveProblem(WaveHeader(88200, 0xFFFFFFF0u, 1000)), "");
+  EXPECT_EQ(WaveProblem(Wave(88200, 88200 * 30, 88200 * 30)), "");
+  EXPECT_EQ(WaveProblem(Wave(88200, 0xFFFFFFF0u, 1000)), "");
 
-  ExpectRefused(Write("long.wav", WaveHeader(88200, 88200 * 31, 88200 * 31)), "too long (31 s, at most 30 s)");
-  ExpectRefused(Write("slow.wav", WaveHeader(1, 5000, 5000)), "too long (5000 s");
-  ExpectRefused(Write("norate.wav", WaveHeader(0, 100, 100)), "not a wave file (no format or no data)");
-  ExpectRefused(Write("nodata.wav", WaveHeader(88200, 10, 0).substr(0, 36)), "not a wave file (no format or no data)");
+  ExpectRefused(Write("long.wav", Wave(88200, 88200 * 31, 88200 * 31)), "too long (31 s, at most 30 s)");
+  ExpectRefused(Write("slow.wav", Wave(1, 5000, 5000)), "too long (5000 s");
+  ExpectRefused(Write("norate.wav", Wave(0, 100, 100)), "not a wave file (no format or no data)");
+  ExpectRefused(Write("nodata.wav", Wave(88200, 10, 0).substr(0, 36)), "not a wave file (no format or no data)");
   ExpectRefused(Write("text.wav", "just some words"), "not a wave file");
   ExpectRefused(dir.File("missing.wav"), "missing");
   std::filesystem::create_directories(dir.File("folder.wav"));

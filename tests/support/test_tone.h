@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "sound/sdl/sdl_audio.h"
@@ -15,31 +16,30 @@
 
 namespace gs::testing {
 
-inline void PutLe(std::ofstream& out, uint32_t v, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.put(static_cast<char>((v >> (8 * i)) & 0xff));
+inline void PutLe(std::string& b, uint32_t v, int bytes) {
+  for (int i = 0; i < bytes; ++i) b += static_cast<char>((v >> (8 * i)) & 0xff);
+}
+
+// The header of a mono 16-bit wave file whose data chunk claims dataBytes
+// at byteRate bytes a second.
+inline std::string WaveHeader(uint32_t byteRate, uint32_t dataBytes) {
+  std::string b = "RIFF";
+  PutLe(b, 36 + dataBytes, 4);
+  b += "WAVEfmt ";
+  for (auto [v, n] : {std::pair<uint32_t, int>{16, 4}, {1, 2}, {1, 2}, {byteRate / 2, 4}, {byteRate, 4}, {2, 2}, {16, 2}})
+    PutLe(b, v, n);
+  b += "data";
+  PutLe(b, dataBytes, 4);
+  return b;
 }
 
 // Writes a mono 16-bit 44.1 kHz wave file holding a steady 440 Hz sine.
 inline void WriteTone(const std::string& path, double seconds, double amplitude) {
-  const int rate = 44100;
-  const auto frames = static_cast<uint32_t>(seconds * rate);
-  std::ofstream out(path, std::ios::binary);
-  out.write("RIFF", 4);
-  PutLe(out, 36 + frames * 2, 4);
-  out.write("WAVEfmt ", 8);
-  PutLe(out, 16, 4);
-  PutLe(out, 1, 2);
-  PutLe(out, 1, 2);
-  PutLe(out, rate, 4);
-  PutLe(out, rate * 2, 4);
-  PutLe(out, 2, 2);
-  PutLe(out, 16, 2);
-  out.write("data", 4);
-  PutLe(out, frames * 2, 4);
-  for (uint32_t i = 0; i < frames; ++i) {
-    const double v = amplitude * 32767.0 * std::sin(2.0 * M_PI * 440.0 * i / rate);
-    PutLe(out, static_cast<uint16_t>(static_cast<int16_t>(std::lround(v))), 2);
-  }
+  const auto frames = static_cast<uint32_t>(seconds * 44100);
+  std::string b = WaveHeader(88200, frames * 2);
+  for (uint32_t i = 0; i < frames; ++i)
+    PutLe(b, static_cast<uint16_t>(std::lround(amplitude * 32767.0 * std::sin(2.0 * M_PI * 440.0 * i / 44100))), 2);
+  std::ofstream(path, std::ios::binary) << b;
 }
 
 // Sets an environment variable for the life of the object.
