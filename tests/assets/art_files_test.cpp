@@ -1,10 +1,14 @@
 // The generated data folder against the sprite catalogue: every file the
-// show loads is there once, loads as a bitmap, and keeps to its key mode.
+// show loads is there once, loads as a bitmap, keeps to its key mode, and
+// the figures sit and stand out where the show draws them.
+// GS_PRINT_CONTRAST=1 prints the turkeys' contrast per scene.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -13,6 +17,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include <unistd.h>
 
@@ -24,41 +29,33 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using art::RgbImage;
+
 std::string Lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return s;
 }
 
-struct Pixels {
-  int width = 0, height = 0;
-  bool anyMagenta = false;
-  bool anyNearMagenta = false;  // near but not exact
-  bool allBlack = true;
-};
-
 // Loads through SDL, as the display does, so "readable" means readable by
-// the saver.
-bool Load(const fs::path& file, Pixels& out) {
+// the saver; an empty image when it is not.
+RgbImage Load(const fs::path& file) {
+  RgbImage out;
   SDL_Surface* raw = SDL_LoadBMP(file.c_str());
-  if (!raw) return false;
-  SDL_Surface* s = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB24, 0);
-  SDL_FreeSurface(raw);
-  if (!s) return false;
-  out.width = s->w;
-  out.height = s->h;
-  for (int y = 0; y < s->h; ++y) {
-    const auto* row = static_cast<const uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch;
-    for (int x = 0; x < s->w; ++x) {
-      const uint8_t* p = row + 3 * x;
-      const bool exact = art::IsExactMagenta(p);
-      out.anyMagenta |= exact;
-      out.anyNearMagenta |= !exact && art::IsNearMagenta(p);
-      out.allBlack &= p[0] < 16 && p[1] < 16 && p[2] < 16;
+  SDL_Surface* s = raw ? SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB24, 0) : nullptr;
+  if (s) {
+    out.width = s->w;
+    out.height = s->h;
+    for (int y = 0; y < s->h; ++y) {
+      const auto* row = static_cast<const uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch;
+      out.rgb.insert(out.rgb.end(), row, row + 3 * s->w);
     }
   }
+  SDL_FreeSurface(raw);
   SDL_FreeSurface(s);
-  return true;
+  return out;
 }
+
+bool Keyed(const RgbImage& pic, int x, int y) { return art::IsExactMagenta(pic.At(x, y)); }
 
 // Folded name -> names as spelled on disk.
 std::map<std::string, std::set<std::string>> BitmapsIn(const fs::path& dir) {
@@ -85,8 +82,6 @@ TEST(ArtFiles, EveryCatalogueFileExistsOnceAndKeepsItsKeyMode) {
       auto [it, fresh] = keyModeOf.emplace(Lower(f.file), row.keyMode);
       EXPECT_TRUE(fresh || it->second == row.keyMode) << f.file << " is loaded with two key modes";
     }
-  EXPECT_EQ(keyModeOf.size(), 177u);
-
   for (const auto& [folded, keyMode] : keyModeOf) {
     SCOPED_TRACE(folded);
     auto found = onDisk.find(folded);
@@ -95,57 +90,47 @@ TEST(ArtFiles, EveryCatalogueFileExistsOnceAndKeepsItsKeyMode) {
       continue;
     }
     ASSERT_EQ(found->second.size(), 1u) << "spelled more than one way";
-    Pixels px;
-    ASSERT_TRUE(Load(kData / *found->second.begin(), px)) << SDL_GetError();
-    EXPECT_FALSE(px.anyNearMagenta) << "a fringe close to the transparent colour";
-    if (keyMode == -1)
-      EXPECT_TRUE(px.anyMagenta) << "keyed picture with nothing transparent";
-    else
-      EXPECT_FALSE(px.anyMagenta) << "opaque picture with transparent-colour pixels";
+    const RgbImage pic = Load(kData / *found->second.begin());
+    ASSERT_GT(pic.width, 0) << SDL_GetError();
+    bool magenta = false, nearMagenta = false;
+    for (size_t i = 0; i < pic.rgb.size(); i += 3) {
+      const bool exact = art::IsExactMagenta(&pic.rgb[i]);
+      magenta |= exact;
+      nearMagenta |= !exact && art::IsNearMagenta(&pic.rgb[i]);
+    }
+    EXPECT_FALSE(nearMagenta) << "a fringe close to the transparent colour";
+    EXPECT_EQ(magenta, keyMode == -1) << "keyed picture with nothing transparent, or opaque with transparent pixels";
   }
   // Nothing else that a case-insensitive lookup could pick up by mistake.
   for (const auto& [folded, names] : onDisk) EXPECT_TRUE(keyModeOf.count(folded)) << "stray bitmap " << folded;
+  EXPECT_TRUE(fs::exists(kData / "contact-sheet.png"));
 }
 
+// The backdrop fills the screen; the wipe bars span it, thin and black.
 TEST(ArtFiles, BackdropAndWipeBarsHaveTheirSizes) {
-  Pixels bg, vert, horiz;
-  ASSERT_TRUE(Load(kData / "bg.bmp", bg));
+  const RgbImage bg = Load(kData / "bg.bmp"), vert = Load(kData / "vertbar.bmp"), horiz = Load(kData / "horizbar.bmp");
   EXPECT_EQ(bg.width, 800);
   EXPECT_EQ(bg.height, 600);
-  ASSERT_TRUE(Load(kData / "vertbar.bmp", vert));
   EXPECT_EQ(vert.height, 600);
-  EXPECT_GE(vert.width, 2);
-  EXPECT_LE(vert.width, 8);
-  EXPECT_TRUE(vert.allBlack);
-  ASSERT_TRUE(Load(kData / "horizbar.bmp", horiz));
   EXPECT_EQ(horiz.width, 800);
-  EXPECT_GE(horiz.height, 2);
-  EXPECT_LE(horiz.height, 8);
-  EXPECT_TRUE(horiz.allBlack);
-  EXPECT_TRUE(fs::exists(kData / "contact-sheet.png"));
+  EXPECT_TRUE(vert.width >= 2 && vert.width <= 8) << vert.width;
+  EXPECT_TRUE(horiz.height >= 2 && horiz.height <= 8) << horiz.height;
+  for (const RgbImage* bar : {&vert, &horiz})
+    EXPECT_TRUE(std::all_of(bar->rgb.begin(), bar->rgb.end(), [](uint8_t v) { return v < 16; })) << "not black";
 }
 
 // Which edges of a keyed picture carry figure pixels: "top", "bottom",
 // "left", "right", space-separated; empty when all four are transparent.
-std::string TouchedEdges(const fs::path& file) {
-  SDL_Surface* raw = SDL_LoadBMP(file.c_str());
-  if (!raw) return "unreadable";
-  SDL_Surface* s = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB24, 0);
-  SDL_FreeSurface(raw);
-  if (!s) return "unreadable";
-  auto keyed = [&](int x, int y) {
-    return art::IsExactMagenta(static_cast<const uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch + 3 * x);
-  };
+std::string TouchedEdges(const RgbImage& pic) {
   bool top = false, bottom = false, left = false, right = false;
-  for (int x = 0; x < s->w; ++x) {
-    top |= !keyed(x, 0);
-    bottom |= !keyed(x, s->h - 1);
+  for (int x = 0; x < pic.width; ++x) {
+    top |= !Keyed(pic, x, 0);
+    bottom |= !Keyed(pic, x, pic.height - 1);
   }
-  for (int y = 0; y < s->h; ++y) {
-    left |= !keyed(0, y);
-    right |= !keyed(s->w - 1, y);
+  for (int y = 0; y < pic.height; ++y) {
+    left |= !Keyed(pic, 0, y);
+    right |= !Keyed(pic, pic.width - 1, y);
   }
-  SDL_FreeSurface(s);
   std::string out;
   for (auto [flag, name] : {std::pair{top, "top"}, {bottom, "bottom"}, {left, "left"}, {right, "right"}})
     if (flag) out += out.empty() ? name : std::string(" ") + name;
@@ -166,27 +151,13 @@ TEST(ArtFiles, NoFigureTouchesTheEdgeOfItsPicture) {
       if (!seen.insert(folded).second) continue;
       auto named = scenery.find(folded.substr(0, folded.size() - 4));
       const std::string allowed = named == scenery.end() ? "" : named->second;
-      const std::string touched = TouchedEdges(kData / f.file);
-      EXPECT_TRUE(touched.empty() || touched == allowed || allowed.find(touched) != std::string::npos)
+      const RgbImage pic = Load(kData / f.file);
+      ASSERT_GT(pic.width, 0) << f.file;
+      const std::string touched = TouchedEdges(pic);
+      EXPECT_TRUE(touched.empty() || allowed.find(touched) != std::string::npos)
           << f.file << " touches its " << touched << " edge";
     }
   }
-}
-
-// The lowest row with a figure pixel, or -1.
-int LowestFigureRow(const fs::path& file) {
-  SDL_Surface* raw = SDL_LoadBMP(file.c_str());
-  if (!raw) return -1;
-  SDL_Surface* s = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB24, 0);
-  SDL_FreeSurface(raw);
-  if (!s) return -1;
-  int lowest = -1;
-  for (int y = 0; y < s->h; ++y)
-    for (int x = 0; x < s->w; ++x)
-      if (!art::IsExactMagenta(static_cast<const uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch + 3 * x))
-        lowest = y;
-  SDL_FreeSurface(s);
-  return lowest;
 }
 
 // The turkeys strutting and standing in their scenes, the closing run of
@@ -197,45 +168,43 @@ TEST(ArtFiles, StandingTurkeysShareOneGroundLineOnScreen) {
     const std::string name = row.holderName;
     if (name != "hT1_01" && name != "hT2_01" && name != "hT3_01" && name != "hT3_27") continue;
     for (const gs::CatalogueFrame& f : gs::ExpandFrames(row)) {
-      const int lowest = LowestFigureRow(kData / f.file);
+      const RgbImage pic = Load(kData / f.file);
+      int lowest = -1;
+      for (int y = 0; y < pic.height; ++y)
+        for (int x = 0; x < pic.width; ++x)
+          if (!Keyed(pic, x, y)) lowest = y;
       ASSERT_GE(lowest, 0) << f.file;
       toes[f.file] = row.y + lowest;
     }
   }
-  ASSERT_EQ(toes.size(), 21u);
+  ASSERT_GT(toes.size(), 4u);
   const auto [low, high] = std::minmax_element(toes.begin(), toes.end(),
                                                [](const auto& a, const auto& b) { return a.second < b.second; });
   EXPECT_LE(high->second - low->second, 1) << low->first << " against " << high->first;
 }
 
-// Reads a bitmap, converts it to the display's RGB565 and back; counts the
-// pixels that changed on the way.
-int PixelsChangedBy565(const fs::path& file) {
-  SDL_Surface* raw = SDL_LoadBMP(file.c_str());
-  if (!raw) return -1;
-  SDL_Surface* rgb = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB24, 0);
-  SDL_Surface* narrow = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB565, 0);
-  SDL_Surface* back = narrow ? SDL_ConvertSurfaceFormat(narrow, SDL_PIXELFORMAT_RGB24, 0) : nullptr;
-  int changed = -1;
-  if (rgb && back) {
-    changed = 0;
-    for (int y = 0; y < rgb->h; ++y)
-      changed += std::memcmp(static_cast<uint8_t*>(rgb->pixels) + static_cast<size_t>(y) * rgb->pitch,
-                             static_cast<uint8_t*>(back->pixels) + static_cast<size_t>(y) * back->pitch,
-                             static_cast<size_t>(rgb->w) * 3) != 0;
-  }
-  for (SDL_Surface* s : {raw, rgb, narrow, back}) SDL_FreeSurface(s);
-  return changed;
-}
-
-// Pictures with smooth glows and fades are dithered onto the display's grid.
+// Pictures with smooth glows and fades are dithered onto the display's grid:
+// SDL's own trip through RGB565 and back changes none of their pixels.
 TEST(ArtFiles, BackdropSurvivesTheDisplaysSixteenBitsUnchanged) {
-  for (const char* file : {"bg.bmp", "Inside.bmp", "Cow3.bmp", "Cow8.bmp"})
-    EXPECT_EQ(PixelsChangedBy565(kData / file), 0) << file << ": rows whose pixels the display would change";
+  for (const char* file : {"bg.bmp", "Inside.bmp", "Cow3.bmp", "Cow8.bmp"}) {
+    RgbImage pic = Load(kData / file);
+    ASSERT_GT(pic.width, 0) << file;
+    SDL_Surface* rgb = SDL_CreateRGBSurfaceWithFormatFrom(pic.rgb.data(), pic.width, pic.height, 24, 3 * pic.width,
+                                                          SDL_PIXELFORMAT_RGB24);
+    SDL_Surface* narrow = SDL_ConvertSurfaceFormat(rgb, SDL_PIXELFORMAT_RGB565, 0);
+    SDL_Surface* back = narrow ? SDL_ConvertSurfaceFormat(narrow, SDL_PIXELFORMAT_RGB24, 0) : nullptr;
+    ASSERT_NE(back, nullptr) << SDL_GetError();
+    int changed = 0;
+    for (int y = 0; y < pic.height; ++y)
+      changed += std::memcmp(pic.At(0, y), static_cast<uint8_t*>(back->pixels) + static_cast<size_t>(y) * back->pitch,
+                             3 * static_cast<size_t>(pic.width)) != 0;
+    for (SDL_Surface* s : {rgb, narrow, back}) SDL_FreeSurface(s);
+    EXPECT_EQ(changed, 0) << file << ": rows whose pixels the display would change";
+  }
 }
 
 TEST(Dither565, PutsEveryPixelOnTheGridWhileKeepingTheToneOfEachPatch) {
-  art::RgbImage ramp;
+  RgbImage ramp;
   ramp.width = 256;
   ramp.height = 16;
   for (int y = 0; y < ramp.height; ++y)
@@ -243,7 +212,7 @@ TEST(Dither565, PutsEveryPixelOnTheGridWhileKeepingTheToneOfEachPatch) {
       const auto v = static_cast<uint8_t>(x);
       ramp.rgb.insert(ramp.rgb.end(), {v, v, static_cast<uint8_t>(255 - x)});
     }
-  art::RgbImage dithered = ramp;
+  RgbImage dithered = ramp;
   art::DitherTo565(dithered);
   for (int y = 0; y < ramp.height; ++y)
     for (int x = 0; x < ramp.width; ++x) {
@@ -281,6 +250,75 @@ TEST(ArtFiles, GeneratorIsDeterministic) {
   }
   EXPECT_EQ(compared, BitmapsIn(kData).size());
   fs::remove_all(dir);
+}
+
+// Brightness, -1 where keyed out.
+int Luma(const RgbImage& pic, int x, int y) {
+  if (x < 0 || y < 0 || x >= pic.width || y >= pic.height || Keyed(pic, x, y)) return -1;
+  const uint8_t* p = pic.At(x, y);
+  return (299 * p[0] + 587 * p[1] + 114 * p[2]) / 1000;
+}
+
+struct Contrast {
+  double sum = 0;
+  long edges = 0, weak = 0;
+};
+
+// Along the figure's edge: the mean brightness of the figure within 3 px
+// against that of the ground within 3 px, pixel by pixel of the edge.
+void Measure(const RgbImage& pic, int x0, int y0, const RgbImage& ground, Contrast& c) {
+  constexpr int r = 3;
+  for (int y = 0; y < pic.height; ++y)
+    for (int x = 0; x < pic.width; ++x) {
+      if (Luma(pic, x, y) < 0 || (Luma(pic, x - 1, y) >= 0 && Luma(pic, x + 1, y) >= 0 && Luma(pic, x, y - 1) >= 0 &&
+                                  Luma(pic, x, y + 1) >= 0))
+        continue;
+      long fig = 0, nFig = 0, back = 0, nBack = 0;
+      for (int dy = -r; dy <= r; ++dy)
+        for (int dx = -r; dx <= r; ++dx) {
+          const int v = Luma(pic, x + dx, y + dy), g = Luma(ground, x0 + x + dx, y0 + y + dy);
+          if (v >= 0) fig += v, ++nFig;
+          else if (g >= 0) back += g, ++nBack;
+        }
+      if (!nFig || !nBack) continue;
+      const double d = std::abs(static_cast<double>(fig) / nFig - static_cast<double>(back) / nBack);
+      c.sum += d;
+      ++c.edges;
+      c.weak += d < 25;
+    }
+}
+
+// The turkeys of scenes 1 to 3 stand out from the backdrop behind them: the
+// brightness of each figure's edge band against the ground just outside it.
+TEST(FigureAndGround, TurkeysStandOutFromTheBackdrop) {
+  // The backdrop as every scene frame of scenes 1 to 3 draws it.
+  RgbImage ground = Load(kData / "bg.bmp");
+  ASSERT_EQ(ground.width, 800);
+  for (auto [file, x0, y0] : {std::tuple{"Inside.bmp", 107, 181}, {"Shack2.bmp", 57, 40}}) {
+    const RgbImage pic = Load(kData / file);
+    for (int y = 0; y < pic.height; ++y)
+      for (int x = 0; x < pic.width; ++x)
+        if (!Keyed(pic, x, y) && x0 + x < ground.width && y0 + y < ground.height)
+          std::copy_n(pic.At(x, y), 3, ground.At(x0 + x, y0 + y));
+  }
+  std::map<std::string, Contrast> byScene;
+  for (const gs::CatalogueRow& row : gs::SpriteCatalogue()) {
+    const std::string holder = row.holderName;
+    if (holder.rfind("hT1_", 0) && holder.rfind("hT2_", 0) && holder.rfind("hT3_", 0)) continue;
+    std::set<std::string> once;
+    for (const gs::CatalogueFrame& f : gs::ExpandFrames(row))
+      if (!f.file.empty() && once.insert(f.file).second)
+        Measure(Load(kData / f.file), row.x, row.y, ground, byScene[holder.substr(0, 3)]);
+  }
+  ASSERT_EQ(byScene.size(), 3u);
+  for (const auto& [scene, c] : byScene) {
+    ASSERT_GT(c.edges, 1000) << scene;
+    const double mean = c.sum / c.edges, weak = 100.0 * c.weak / c.edges;
+    if (std::getenv("GS_PRINT_CONTRAST"))
+      std::printf("contrast %s: mean %.1f, %.1f %% of the edge below 25\n", scene.c_str(), mean, weak);
+    EXPECT_GE(mean, 65) << scene;
+    EXPECT_LE(weak, 12) << scene;
+  }
 }
 
 }  // namespace

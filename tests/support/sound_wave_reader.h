@@ -1,7 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,11 +17,6 @@ inline uint32_t Le(const std::string& b, size_t at, int bytes) {
   uint32_t v = 0;
   for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | static_cast<uint8_t>(b[at + static_cast<size_t>(i)]);
   return v;
-}
-
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Parses a RIFF WAVE; nullopt when it is not one or a chunk runs past the end.
