@@ -11,7 +11,6 @@
 #include <fstream>
 #include <string>
 
-#include "display/sdl/sdl_display.h"
 #include "support/temp_dir.h"
 
 namespace gs {
@@ -84,26 +83,6 @@ TEST_F(PictureFiles, OnlyRegularFilesWithinTheShowsBoundsAreDecoded) {
   const std::string big = Write("big.bmp", "");
   ASSERT_EQ(::truncate(big.c_str(), 64 << 20), 0);
   ExpectRefused(big, "too large (67108864 bytes");
-}
-
-TEST_F(PictureFiles, ABadFileDrawsNothingLikeAMissingOneAndIsSaidOnce) {
-  SimClock clock;
-  SdlDisplay d{clock, SdlDisplay::Options{true, 0, false, nullptr}};
-  ASSERT_TRUE(d.OpenDisplay(800, 600, 16, ""));
-  const std::string fifo = (dir / "bg.bmp").string();
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  d.ClearFrame(0);
-  ::testing::internal::CaptureStderr();
-  for (int i = 0; i < 3; ++i) {
-    int32_t id = d.CreateSprite();
-    d.LoadSpriteFrame(id, 1, fifo, kKeyOpaque);
-    d.LoadSpriteFrame(id, 2, (dir / "bg.bmp").string(), kKeyTransparent);
-    d.DrawSprite(id);
-  }
-  const std::string err = ::testing::internal::GetCapturedStderr();
-  EXPECT_EQ(err, "gobbleshot1: " + fifo + ": picture not a regular file\n");
-  for (int y = 0; y < 600; y += 50)
-    for (int x = 0; x < 800; x += 50) ASSERT_EQ(d.ComposedPixels()[y * (d.ComposedPitchBytes() / 2) + x], 0);
 }
 
 // A folder that is not there, or is no folder, fails every file in it the

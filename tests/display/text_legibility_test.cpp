@@ -149,6 +149,7 @@ TEST_F(TextLegibility, AChangingLineNeverShowsOverItsOldSelf) {
   EXPECT_TRUE(between == Frame()) << "old digits show between scene frames";
 }
 
+// The notice's two lines, 10 px apart, and its picture below them.
 TEST_F(TextLegibility, TheCountdownsHaloLeavesTheFirstLinesLettersWhole) {
   // The first notice: both lines black, so the countdown's halo is white.
   const Line countdown{"countdown", 14, Rgb(0, 0, 0), kLines[3].text};
@@ -166,6 +167,12 @@ TEST_F(TextLegibility, TheCountdownsHaloLeavesTheFirstLinesLettersWhole) {
   }
   EXPECT_GT(letters, 300);
   EXPECT_EQ(kept, letters);
+  // And the countdown itself stays clear of the picture below it, at y 250.
+  int lowest = -1;
+  for (size_t i = 0; i < countdownLetters.size(); ++i)
+    if (countdownLetters[i]) lowest = static_cast<int>(i / 800);
+  EXPECT_GE(lowest, 235 + 8);
+  EXPECT_LT(lowest, 250);
 }
 
 }  // namespace
