@@ -8,44 +8,33 @@
 namespace gs {
 namespace {
 
-struct Case {
-  const char* text;
-  SaverMode mode;
-  bool hasWindow;
-  uint32_t window;
-};
-
-class CommandLineTable : public ::testing::TestWithParam<Case> {};
-
-TEST_P(CommandLineTable, ChoosesTheModeAndReadsTheHostWindow) {
-  const Case& c = GetParam();
-  CommandLine cl = ParseCommandLine(c.text);
-  EXPECT_EQ(cl.mode, c.mode) << c.text;
-  if (c.mode == SaverMode::Preview) {
+TEST(CommandLine, ChoosesTheModeAndReadsTheHostWindow) {
+  constexpr auto S = SaverMode::Saver, P = SaverMode::Preview, C = SaverMode::Configure, A = SaverMode::Password,
+                 N = SaverMode::None;
+  struct Case {
+    const char* text;
+    SaverMode mode;
+    bool hasWindow;
+    uint32_t window;
+  } cases[] = {
+      {"", S, false, 0},        {"/s", S, false, 0},          {"/S", S, false, 0},     {"   /s   ", S, false, 0},
+      {"/scr", S, false, 0},    {"/s --window-id 0x40001", S, false, 0},               {"/p 1234", P, true, 1234},
+      {"/P 1234", P, true, 1234}, {"/p:1234", P, true, 1234}, {"/p", P, false, 0},     {"/c", C, false, 0},
+      {"/c:1234", C, false, 0}, {"/a 1234", A, false, 0},     {"-s", N, false, 0},     {"s", N, false, 0},
+      {"/x", N, false, 0},      {"-root", S, false, 0},       {" -ROOT -fps", S, false, 0}, {"-r", N, false, 0},
+      {"-rooted", N, false, 0},
+  };
+  for (const Case& c : cases) {
+    CommandLine cl = ParseCommandLine(c.text);
+    EXPECT_EQ(cl.mode, c.mode) << c.text;
+    if (c.mode != P) continue;
     EXPECT_EQ(cl.hasWindow, c.hasWindow) << c.text;
-    if (c.hasWindow) {
-      EXPECT_EQ(cl.window, c.window) << c.text;
-    }
+    EXPECT_EQ(cl.hasWindow ? cl.window : 0, c.window) << c.text;
   }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Switches, CommandLineTable,
-    ::testing::Values(Case{"", SaverMode::Saver, false, 0}, Case{"/s", SaverMode::Saver, false, 0},
-                      Case{"/S", SaverMode::Saver, false, 0}, Case{"   /s   ", SaverMode::Saver, false, 0},
-                      Case{"/scr", SaverMode::Saver, false, 0}, Case{"/s --window-id 0x40001", SaverMode::Saver, false, 0},
-                      Case{"/p 1234", SaverMode::Preview, true, 1234}, Case{"/P 1234", SaverMode::Preview, true, 1234},
-                      Case{"/p:1234", SaverMode::Preview, true, 1234}, Case{"/p", SaverMode::Preview, false, 0},
-                      Case{"/c", SaverMode::Configure, false, 0}, Case{"/c:1234", SaverMode::Configure, false, 0},
-                      Case{"/a 1234", SaverMode::Password, false, 0}, Case{"-s", SaverMode::None, false, 0},
-                      Case{"s", SaverMode::None, false, 0}, Case{"/x", SaverMode::None, false, 0},
-                      Case{"-root", SaverMode::Saver, false, 0}, Case{" -ROOT -fps", SaverMode::Saver, false, 0},
-                      Case{"-r", SaverMode::None, false, 0}, Case{"-rooted", SaverMode::None, false, 0}));
-
-TEST(CommandLine, JoinsArgumentsLikeOneArgumentString) {
+  // The arguments are joined like one argument string.
   const char* argv[] = {"gobbleshot1", "/P", "4321"};
   CommandLine cl = ParseCommandLine(3, argv);
-  EXPECT_EQ(cl.mode, SaverMode::Preview);
+  EXPECT_EQ(cl.mode, P);
   EXPECT_TRUE(cl.hasWindow);
   EXPECT_EQ(cl.window, 4321u);
 }

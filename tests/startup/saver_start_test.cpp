@@ -18,50 +18,46 @@ namespace gs {
 namespace {
 
 SaverTarget Target(std::initializer_list<const char*> args, const char* env) {
-  std::vector<const char*> argv{"gobbleshot1"};
+  std::vector<const char*> argv{"gobbleshot1", "/s"};
   argv.insert(argv.end(), args);
   return ReadSaverTarget(static_cast<int>(argv.size()), argv.data(), env);
 }
 
+// The --window-id switch before the host's variable; no usable id means our
+// own windows. Xlib would send only the low 32 bits of an id: 2^32 + 0x2a3
+// would name window 0x2a3, so an id beyond them, or with a sign, names none.
 TEST(SaverTarget, TakesTheWindowIdSwitchBeforeTheHostsVariable) {
-  SaverTarget t = Target({"/s", "--window-id", "0x2a00003"}, "0x1e00001");
-  EXPECT_EQ(t.window, 0x2a00003u);
-  EXPECT_TRUE(t.windowIdSwitch);
-  t = Target({"/s", "-window-id", "123"}, nullptr);
-  EXPECT_EQ(t.window, 123u);
-  t = Target({"/s"}, "0x1e00001");
-  EXPECT_EQ(t.window, 0x1e00001u);
-  EXPECT_FALSE(t.windowIdSwitch);
-}
-
-TEST(SaverTarget, NoUsableWindowMeansOurOwnWindows) {
-  EXPECT_EQ(Target({"/s"}, nullptr).window, 0u);
-  EXPECT_EQ(Target({"/s"}, "").window, 0u);
-  EXPECT_EQ(Target({"/s"}, "0x12zz").window, 0u);
-  EXPECT_EQ(Target({"/s"}, "0").window, 0u);
-  // A switch without its value asks for a window it does not name.
-  SaverTarget t = Target({"/s", "--window-id"}, nullptr);
-  EXPECT_EQ(t.window, 0u);
-  EXPECT_TRUE(t.windowIdSwitch);
-  // A broken value falls back to the host's variable.
-  t = Target({"/s", "--window-id", "junk"}, "77");
-  EXPECT_EQ(t.window, 77u);
-  EXPECT_TRUE(t.windowIdSwitch);
-}
-
-// Xlib would send only the low 32 bits: 2^32 + 0x2a3 would name window 0x2a3.
-TEST(SaverTarget, WindowIdsBeyondThirtyTwoBitsOrWithASignNameNoWindow) {
-  for (const char* id : {"0x1000002a3", "4294967296", "99999999999999999999999", "-4294967295", "+5", " 5"}) {
-    SaverTarget t = Target({"/s"}, id);
-    EXPECT_EQ(t.window, 0u) << id;
-    EXPECT_TRUE(t.hostVariableUnusable) << id;
-    t = Target({"/s", "--window-id", id}, nullptr);
-    EXPECT_EQ(t.window, 0u) << id;
-    EXPECT_TRUE(t.windowIdSwitch) << id;
+  struct Case {
+    std::vector<const char*> args;
+    const char* env;
+    unsigned long window;
+    bool windowIdSwitch, hostVariableUnusable;
+  } cases[] = {
+      {{"--window-id", "0x2a00003"}, "0x1e00001", 0x2a00003, true, false},
+      {{"-window-id", "123"}, nullptr, 123, true, false},
+      {{}, "0x1e00001", 0x1e00001, false, false},
+      {{}, "0xffffffff", 0xffffffff, false, false},
+      {{}, nullptr, 0, false, false},
+      {{}, "", 0, false, false},
+      {{}, "0", 0, false, true},
+      {{}, "0x12zz", 0, false, true},
+      {{"--window-id"}, nullptr, 0, true, false},       // asks for a window it does not name
+      {{"--window-id", "junk"}, "77", 77, true, false},  // falls back to the host's variable
+  };
+  for (const Case& c : cases) {
+    std::vector<const char*> argv{"gobbleshot1", "/s"};
+    argv.insert(argv.end(), c.args.begin(), c.args.end());
+    const SaverTarget t = ReadSaverTarget(static_cast<int>(argv.size()), argv.data(), c.env);
+    const std::string what = (c.args.empty() ? "" : c.args.back()) + std::string(" / ") + (c.env ? c.env : "unset");
+    EXPECT_EQ(t.window, c.window) << what;
+    EXPECT_EQ(t.windowIdSwitch, c.windowIdSwitch) << what;
+    EXPECT_EQ(t.hostVariableUnusable, c.hostVariableUnusable) << what;
   }
-  EXPECT_EQ(Target({"/s"}, "0xffffffff").window, 0xffffffffu);
-  EXPECT_FALSE(Target({"/s"}, "0x2a3").hostVariableUnusable);
-  EXPECT_FALSE(Target({"/s"}, "").hostVariableUnusable);
+  for (const char* id : {"0x1000002a3", "4294967296", "99999999999999999999999", "-4294967295", "+5", " 5"}) {
+    EXPECT_EQ(Target({}, id).window, 0u) << id;
+    EXPECT_TRUE(Target({}, id).hostVariableUnusable) << id;
+    EXPECT_EQ(Target({"--window-id", id}, nullptr).window, 0u) << id;
+  }
 }
 
 TEST(SingleInstanceRule, GuardsOnlySlashSOnItsOwnWindows) {
@@ -103,28 +99,21 @@ TEST(ResetSignal, EndsWithStatusZeroOrAsSigtermWouldEnd) {
   }
 }
 
+// One monitor's window of two side by side is no preview.
 TEST(PreviewPane, SmallerThanHalfTheScreenBothWays) {
-  EXPECT_TRUE(IsPreviewPane({300, 200, 1920, 1080}));
-  EXPECT_TRUE(IsPreviewPane({959, 539, 1920, 1080}));
-  EXPECT_FALSE(IsPreviewPane({960, 539, 1920, 1080}));
-  EXPECT_FALSE(IsPreviewPane({959, 540, 1920, 1080}));
-  // One monitor's window of two side by side is no preview.
-  EXPECT_FALSE(IsPreviewPane({1920, 1080, 3840, 1080}));
-  EXPECT_FALSE(IsPreviewPane({1920, 1080, 1920, 1080}));
+  for (auto [g, preview] : {std::pair<HostGeometry, bool>{{300, 200, 1920, 1080}, true}, {{959, 539, 1920, 1080}, true},
+                            {{960, 539, 1920, 1080}, false}, {{959, 540, 1920, 1080}, false},
+                            {{1920, 1080, 3840, 1080}, false}, {{1920, 1080, 1920, 1080}, false}})
+    EXPECT_EQ(IsPreviewPane(g), preview) << g.width << " x " << g.height << " on " << g.screenWidth;
 }
 
-TEST(ProgramTexts, VersionUsageAndHint) {
-  EXPECT_EQ(VersionText(), "gobbleshot1 2.99\n");
-  const std::string usage = UsageText();
-  for (const char* part : {"/s", "/p WINDOW", "/c", "/a", "--window-id", "XSCREENSAVER_WINDOW", "settings.ini",
-                           "xscreensaver", "mate-screensaver", "xfce4-screensaver", "/usr/libexec/xscreensaver",
-                           "-root", "XSECURELOCK_SAVER="})
-    EXPECT_NE(usage.find(part), std::string::npos) << part;
+// The hint names the switch meant; what the user typed reaches the terminal
+// as text, never as its commands.
+TEST(ProgramTexts, TheUnknownSwitchHintIsOneLineOfPlainText) {
   const std::string hint = UnknownSwitchHint(ParseCommandLine("-S"));
   EXPECT_EQ(hint.find('\n'), hint.size() - 1) << "one line";
   EXPECT_NE(hint.find("\"-s\""), std::string::npos);
   EXPECT_NE(hint.find("--help"), std::string::npos);
-  // What the user typed reaches the terminal as text, never as its commands.
   const std::string hostile = UnknownSwitchHint(ParseCommandLine("-\x1b]0;owned\x07\x1b[2J\nsecond line\xc2\x9b"));
   EXPECT_EQ(hostile.find('\n'), hostile.size() - 1) << "one line";
   for (char c : hostile.substr(0, hostile.size() - 1))
@@ -133,6 +122,8 @@ TEST(ProgramTexts, VersionUsageAndHint) {
   EXPECT_NE(hostile.find("second line"), std::string::npos);
 }
 
+// One owner at a time; the next after a release, also one that waits for a
+// saver that is ending.
 TEST(SoundOwnerLock, OneOwnerAtATimeAndTheNextAfterRelease) {
   testing::TempDir dir;
   const std::string path = dir.File("gobbleshot1.sound");
@@ -143,39 +134,28 @@ TEST(SoundOwnerLock, OneOwnerAtATimeAndTheNextAfterRelease) {
   first.Release();
   EXPECT_FALSE(first.Owned());
   SoundOwnerLock third(path, 0);
-  EXPECT_TRUE(third.Owned());
-}
-
-TEST(SoundOwnerLock, WaitsForASaverThatIsEnding) {
-  testing::TempDir dir;
-  const std::string path = dir.File("gobbleshot1.sound");
-  SoundOwnerLock ending(path, 0);
-  ASSERT_TRUE(ending.Owned());
+  ASSERT_TRUE(third.Owned());
   std::thread releaser([&] {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    ending.Release();
+    third.Release();
   });
   SoundOwnerLock next(path, 5000);
   releaser.join();
   EXPECT_TRUE(next.Owned());
 }
 
-TEST(SoundOwnerLock, NeverFollowsALinkInTheRuntimeFolder) {
+// Never through a link, and without a runtime folder no file in the working
+// folder, while the sound still plays.
+TEST(SoundOwnerLock, NeverFollowsALinkNorWritesInTheWorkingFolder) {
   testing::TempDir dir;
   const std::string elsewhere = dir.File("someone-elses-file");
   std::filesystem::create_symlink(elsewhere, dir.File("gobbleshot1.sound"));
-  SoundOwnerLock lock(dir.File("gobbleshot1.sound"), 0);
+  SoundOwnerLock(dir.File("gobbleshot1.sound"), 0);
   EXPECT_FALSE(std::filesystem::exists(elsewhere));
-}
-
-TEST(SoundOwnerLock, WithoutARuntimeFolderPlaysAndLeavesNoFileInTheWorkingFolder) {
-  testing::TempDir dir;
   const auto was = std::filesystem::current_path();
   std::filesystem::current_path(dir.File(""));
-  {
-    SoundOwnerLock lock("gobbleshot1.sound", 0);
-    EXPECT_TRUE(lock.Owned());
-  }
+  std::filesystem::remove(dir.File("gobbleshot1.sound"));
+  EXPECT_TRUE(SoundOwnerLock("gobbleshot1.sound", 0).Owned());
   EXPECT_FALSE(std::filesystem::exists(dir.File("gobbleshot1.sound")));
   std::filesystem::current_path(was);
 }
