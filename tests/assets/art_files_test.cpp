@@ -17,7 +17,6 @@
 #include <map>
 #include <set>
 #include <string>
-#include <tuple>
 
 #include <unistd.h>
 
@@ -294,13 +293,15 @@ TEST(FigureAndGround, TurkeysStandOutFromTheBackdrop) {
   // The backdrop as every scene frame of scenes 1 to 3 draws it.
   RgbImage ground = Load(kData / "bg.bmp");
   ASSERT_EQ(ground.width, 800);
-  for (auto [file, x0, y0] : {std::tuple{"Inside.bmp", 107, 181}, {"Shack2.bmp", 57, 40}}) {
-    const RgbImage pic = Load(kData / file);
-    for (int y = 0; y < pic.height; ++y)
-      for (int x = 0; x < pic.width; ++x)
-        if (!Keyed(pic, x, y) && x0 + x < ground.width && y0 + y < ground.height)
-          std::copy_n(pic.At(x, y), 3, ground.At(x0 + x, y0 + y));
-  }
+  for (const std::string holder : {"hInside", "hShack"})  // in the order the scenes draw them
+    for (const gs::CatalogueRow& row : gs::SpriteCatalogue()) {
+      if (holder != row.holderName) continue;
+      const RgbImage pic = Load(kData / gs::ExpandFrames(row).front().file);
+      for (int y = 0; y < pic.height; ++y)
+        for (int x = 0; x < pic.width; ++x)
+          if (!Keyed(pic, x, y) && row.x + x < ground.width && row.y + y < ground.height)
+            std::copy_n(pic.At(x, y), 3, ground.At(row.x + x, row.y + y));
+    }
   std::map<std::string, Contrast> byScene;
   for (const gs::CatalogueRow& row : gs::SpriteCatalogue()) {
     const std::string holder = row.holderName;

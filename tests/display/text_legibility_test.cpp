@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "display/sdl/sdl_display.h"
+#include "display/sprite_catalogue.h"
 
 namespace gs {
 namespace {
@@ -109,7 +110,14 @@ class TextLegibility : public ::testing::Test {
 
   SimClock clock;
   SdlDisplay d{clock, SdlDisplay::Options{true, 0, false, nullptr}};
-  std::vector<int32_t> backdrop{Sprite("bg.bmp", 0, 0), Sprite("Inside.bmp", 107, 181), Sprite("Shack2.bmp", 57, 40)};
+  // The backdrop of scenes 1 to 3, placed as the show places it.
+  std::vector<int32_t> backdrop = [this] {
+    std::vector<int32_t> ids;
+    for (const std::string holder : {"hBackground", "hInside", "hShack"})  // in the order the scenes draw them
+      for (const CatalogueRow& row : SpriteCatalogue())
+        if (holder == row.holderName) ids.push_back(Sprite(ExpandFrames(row).front().file, row.x, row.y));
+    return ids;
+  }();
 };
 
 TEST_F(TextLegibility, EveryLineReadsOnSkyLawnShackAndTheBlackFinale) {
