@@ -105,6 +105,11 @@ TEST(Master, ReachesTheLevelUnderTheCeilingWithoutLimitingAndLastsItsLength) {
     EXPECT_EQ(v->size(), static_cast<size_t>(1.1 * kRate));
     EXPECT_EQ(v->back(), 0.0);
   }
+  // A longer sound is faded out to fit, not cut off.
+  std::vector<double> longer = Sine(440, 0.5, 2.0);
+  Master(longer, -20.0, 1.0);
+  ASSERT_EQ(longer.size(), static_cast<size_t>(kRate));
+  EXPECT_LT(std::fabs(longer[longer.size() - static_cast<size_t>(kSilentEnd * kRate) - 1]), 0.01);
   Master(silent, -20.0, 1.1);
   for (double x : silent) EXPECT_EQ(x, 0.0);
   Master(empty, -20.0, 0.5);
