@@ -1,5 +1,5 @@
-// Volumes, and what actually reaches the device: SDL's disk driver writes the mixed output
-// to a raw file, which is read back once the layer has closed it.
+// Volumes, and what actually reaches the device: SDL's disk driver writes the
+// mixed output to a raw file, which is read back once the layer has closed it.
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
@@ -141,8 +141,8 @@ TEST_F(SdlAudioOutput, StopSilencesAPlayingSound) {
 // Hundredths of a decibel down: -600 halves the level; -2500, the dialog's
 // quietest, stays audible.
 TEST(MixerVolume, MapsAttenuationToMixerSteps) {
-  const std::pair<int32_t, int> cases[] = {{0, 128},   {1, 128},      {INT32_MAX, 128}, {-600, 64},     {-1000, 40},
-                                           {-2500, 7}, {-10000, 0},   {-10001, 0},      {INT32_MIN, 0}};
+  const std::pair<int32_t, int> cases[] = {{0, 128},  {1, 128},     {INT32_MAX, 128}, {-600, 64},    {-1000, 40},
+                                           {-2500, 7}, {-10000, 0}, {-10001, 0},      {INT32_MIN, 0}};
   for (auto [attenuation, expected] : cases) EXPECT_EQ(MixerVolume(attenuation), expected) << attenuation;
 }
 

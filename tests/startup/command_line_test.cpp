@@ -17,12 +17,13 @@ TEST(CommandLine, ChoosesTheModeAndReadsTheHostWindow) {
     bool hasWindow;
     uint32_t window;
   } cases[] = {
-      {"", S, false, 0},        {"/s", S, false, 0},          {"/S", S, false, 0},     {"   /s   ", S, false, 0},
-      {"/scr", S, false, 0},    {"/s --window-id 0x40001", S, false, 0},               {"/p 1234", P, true, 1234},
-      {"/P 1234", P, true, 1234}, {"/p:1234", P, true, 1234}, {"/p", P, false, 0},     {"/c", C, false, 0},
-      {"/c:1234", C, false, 0}, {"/a 1234", A, false, 0},     {"-s", N, false, 0},     {"s", N, false, 0},
-      {"/x", N, false, 0},      {"-root", S, false, 0},       {" -ROOT -fps", S, false, 0}, {"-r", N, false, 0},
-      {"-rooted", N, false, 0},
+      {"", S, false, 0},           {"/s", S, false, 0},          {"/S", S, false, 0},
+      {"   /s   ", S, false, 0},   {"/scr", S, false, 0},        {"/s --window-id 0x40001", S, false, 0},
+      {"/p 1234", P, true, 1234},  {"/P 1234", P, true, 1234},   {"/p:1234", P, true, 1234},
+      {"/p", P, false, 0},         {"/c", C, false, 0},          {"/c:1234", C, false, 0},
+      {"/a 1234", A, false, 0},    {"-s", N, false, 0},          {"s", N, false, 0},
+      {"/x", N, false, 0},         {"-root", S, false, 0},       {" -ROOT -fps", S, false, 0},
+      {"-r", N, false, 0},         {"-rooted", N, false, 0},
   };
   for (const Case& c : cases) {
     CommandLine cl = ParseCommandLine(c.text);

@@ -142,6 +142,8 @@ TEST(SoundOwnerLock, OneOwnerAtATimeAndTheNextAfterRelease) {
   SoundOwnerLock next(path, 5000);
   releaser.join();
   EXPECT_TRUE(next.Owned());
+  // Where no lock file can be had (no runtime folder) it plays, as the only saver.
+  EXPECT_TRUE(SoundOwnerLock("gobbleshot1.sound", 0).Owned());
 }
 
 }  // namespace
