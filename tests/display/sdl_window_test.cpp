@@ -176,47 +176,5 @@ TEST_F(WindowedDisplay, PresentsAtMostOncePerRefresh) {
   EXPECT_EQ(ScreenPixel(960, 540), 0x0000f8u);  // frame 40's blue
 }
 
-// A window lent by a screen-saver host may be destroyed at any moment of our
-// start: before the display adopts it, or after that but before the first
-// frame reaches it. Either way the display opens, asks to end, and nothing
-// raises an X error (a graphics context made on the gone window is never
-// made, and freeing it at the end fails), which would end this process.
-TEST(HostWindowDisplay, AWindowGoneDuringTheStartEndsTheShowQuietly) {
-  ::Display* x = XOpenDisplay(nullptr);
-  ASSERT_NE(x, nullptr);
-  for (const bool beforeOpen : {true, false}) {
-    const int s = DefaultScreen(x);
-    Window host = XCreateSimpleWindow(x, RootWindow(x, s), 0, 0, 400, 300, 0, BlackPixel(x, s), BlackPixel(x, s));
-    XMapWindow(x, host);
-    XSync(x, False);
-    int quits = 0;
-    {
-      SystemClock clock;
-      EventLoop loop(clock);
-      Counter ev;
-      SdlDisplay::Options options;
-      options.hostWindow = host;
-      options.onQuit = [&] {
-        ++quits;
-        loop.Quit(0);
-      };
-      SdlDisplay d(clock, options);
-      d.Attach(loop, ev);
-      if (beforeOpen) XDestroyWindow(x, host), XSync(x, False);
-      ASSERT_TRUE(d.OpenDisplay(800, 600, 16, "")) << "before open: " << beforeOpen;
-      if (!beforeOpen) XDestroyWindow(x, host), XSync(x, False);
-      d.ClearFrame(Rgb(255, 0, 0));
-      d.PresentFrame();
-      const int64_t start = clock.MonotonicUs();
-      loop.AddTimer(100, [&] {
-        if (clock.MonotonicUs() > start + 2000000) loop.Quit(0);
-      });
-      loop.Run();
-      EXPECT_GE(quits, 1) << "before open: " << beforeOpen;
-    }
-  }
-  XCloseDisplay(x);
-}
-
 }  // namespace
 }  // namespace gs
