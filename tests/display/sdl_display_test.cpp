@@ -74,20 +74,6 @@ class HeadlessDisplay : public ::testing::Test {
 
 constexpr uint16_t kRed565 = 0xF800, kBlue565 = 0x001F;
 
-TEST_F(HeadlessDisplay, FramePersistsAndSpritesClipAtEveryEdge) {
-  std::string red = WriteBmp(dir, "r.bmp", 50, 50, {255, 0, 0, 255}, false);
-  d.ClearFrame(Rgb(0, 0, 255));
-  d.PresentFrame();
-  for (auto [x, y] : {std::pair{-25, -25}, {775, 575}, {1 << 30, 5}, {-(1 << 30), -(1 << 30)}}) {
-    int32_t s = Sprite(red, kKeyOpaque, x, y);
-    d.DrawSprite(s);
-  }
-  d.PresentFrame();
-  EXPECT_EQ(Pixel(0, 0), kRed565);
-  EXPECT_EQ(Pixel(799, 599), kRed565);
-  EXPECT_EQ(Pixel(400, 300), kBlue565);  // nothing cleared it
-}
-
 // Each bad file is said once, however many sprites use it, and draws
 // nothing, like a missing one.
 TEST_F(HeadlessDisplay, MissingCorruptAndEmptyFramesDrawNothing) {
