@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "desktop/preview_still.h"
+#include "display/sdl/x11_handles.h"
 
 namespace gs {
 
@@ -20,43 +21,58 @@ int IgnoreErrors(::Display*, XErrorEvent* e) {
   return 0;
 }
 
+// The window list XQueryTree gives, freed with it.
+struct WindowList {
+  UniqueXMemory<Window> windows;
+  unsigned int count = 0;
+  bool Query(::Display* x, Window of) {
+    Window root = 0, parent = 0, *list = nullptr;
+    const bool ok = XQueryTree(x, of, &root, &parent, &list, &count) != 0;
+    windows.reset(list);
+    if (!ok) count = 0;
+    return ok;
+  }
+  const Window* begin() const { return windows.get(); }
+  const Window* end() const { return windows.get() + (windows ? count : 0); }
+};
+
+// Whether any of windows is named title.
+bool AnyNamed(::Display* x, const std::vector<Window>& windows, const std::string& title) {
+  for (Window w : windows) {
+    char* name = nullptr;
+    const bool fetched = XFetchName(x, w, &name) != 0;
+    const UniqueXMemory<char> held(name);
+    if (fetched && name && title == name) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool TopLevelWindowExists(const std::string& title) {
-  ::Display* x = XOpenDisplay(nullptr);
+  const UniqueXDisplay display(XOpenDisplay(nullptr));
+  ::Display* x = display.get();
   if (!x) return false;
   auto old = XSetErrorHandler(IgnoreErrors);
-  Window root = DefaultRootWindow(x), parent = 0, *children = nullptr;
-  unsigned int n = 0;
   bool found = false;
-  if (XQueryTree(x, root, &root, &parent, &children, &n)) {
-    for (unsigned int i = 0; i < n && !found; ++i) {
+  WindowList children;
+  if (children.Query(x, DefaultRootWindow(x))) {
+    for (Window child : children) {
       // Window managers reparent: look at the frame and its direct children.
-      std::vector<Window> candidates{children[i]};
-      Window r = 0, p = 0, *kids = nullptr;
-      unsigned int m = 0;
-      if (XQueryTree(x, children[i], &r, &p, &kids, &m)) {
-        candidates.insert(candidates.end(), kids, kids + m);
-        if (kids) XFree(kids);
-      }
-      for (Window w : candidates) {
-        char* name = nullptr;
-        if (XFetchName(x, w, &name) && name) {
-          found = found || title == name;
-          XFree(name);
-        }
-      }
+      std::vector<Window> candidates{child};
+      WindowList kids;
+      if (kids.Query(x, child)) candidates.insert(candidates.end(), kids.begin(), kids.end());
+      if ((found = AnyNamed(x, candidates, title))) break;
     }
-    if (children) XFree(children);
   }
   XSync(x, False);
   XSetErrorHandler(old);
-  XCloseDisplay(x);
   return found;
 }
 
 bool QueryHostWindow(unsigned long window, HostGeometry& geometry) {
-  ::Display* x = XOpenDisplay(nullptr);
+  const UniqueXDisplay display(XOpenDisplay(nullptr));
+  ::Display* x = display.get();
   if (!x) return false;
   auto old = XSetErrorHandler(IgnoreErrors);
   g_badWindow = false;
@@ -64,12 +80,12 @@ bool QueryHostWindow(unsigned long window, HostGeometry& geometry) {
   const bool found = XGetWindowAttributes(x, window, &a) && !g_badWindow;
   if (found) geometry = HostGeometry{a.width, a.height, WidthOfScreen(a.screen), HeightOfScreen(a.screen)};
   XSetErrorHandler(old);
-  XCloseDisplay(x);
   return found;
 }
 
 int RunPreview(uint32_t host) {
-  ::Display* x = XOpenDisplay(nullptr);
+  const UniqueXDisplay display(XOpenDisplay(nullptr));
+  ::Display* x = display.get();
   if (!x) {
     std::fprintf(stderr, "gobbleshot1: /p needs an X display\n");
     return 1;
@@ -82,7 +98,6 @@ int RunPreview(uint32_t host) {
   if (!ok || g_badWindow) {
     std::fprintf(stderr, "gobbleshot1: /p: there is no window %u\n", host);
     XSetErrorHandler(old);
-    XCloseDisplay(x);
     return 1;
   }
   XSelectInput(x, host, StructureNotifyMask);
@@ -128,7 +143,6 @@ int RunPreview(uint32_t host) {
   XDestroyImage(img);
   XFreeGC(x, gc);
   XSetErrorHandler(old);
-  XCloseDisplay(x);
   return 0;
 }
 
