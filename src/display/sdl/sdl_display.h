@@ -84,7 +84,7 @@ class SdlDisplay : public Display, private EventSource {
   static constexpr int kH = 600;
   // Synthetic motion comes with a window appearing or being entered.
   static constexpr int64_t kInputQuietUs = 500000;
-  // Members go in reverse order: the texture, the renderer, then the window.
+  // Its members go last first: the texture, the renderer, then the window.
   struct Window {
     explicit Window(UniqueWindow ours) : own(std::move(ours)), window(own.get()) {}
     explicit Window(SDL_Window* hosts) : window(hosts) {}
@@ -172,7 +172,7 @@ class SdlDisplay : public Display, private EventSource {
     std::shared_ptr<const TextPicture> picture;
     SDL_Rect ink{};   // where its letters went
     SDL_Rect area{};  // its halo, clipped to the frame
-    UniqueSurface under;    // the pixels of area before it was drawn
+    UniqueSurface under;  // the pixels of area before it was drawn
   };
   static constexpr size_t kMaxTextsOnFrame = 16;
   std::vector<TextOnFrame> textsOnFrame_;  // the first textCount_ are on the frame

@@ -78,8 +78,8 @@ std::shared_ptr<X11HostWindow> X11HostWindow::For(unsigned long window) {
 }
 
 X11HostWindow::~X11HostWindow() {
-  g_watch = nullptr;
   watch_.reset();
+  g_watch = nullptr;
   XSetErrorHandler(g_previous);
   g_previous = nullptr;
   g_host = 0;
