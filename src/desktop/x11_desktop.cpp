@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "desktop/preview_still.h"
@@ -34,6 +36,19 @@ struct WindowList {
   }
   const Window* begin() const { return windows.get(); }
   const Window* end() const { return windows.get() + (windows ? count : 0); }
+};
+
+// The preview's image, whose pixels are a vector's, not Xlib's to free.
+struct ImageFree {
+  void operator()(XImage* image) const {
+    image->data = nullptr;
+    XDestroyImage(image);
+  }
+};
+
+struct GcFree {
+  ::Display* x;
+  void operator()(GC gc) const { XFreeGC(x, gc); }
 };
 
 // Whether any of windows is named title.
@@ -112,16 +127,20 @@ int RunPreview(uint32_t host) {
   const PreviewStill& still = GetPreviewStill();
   Visual* visual = DefaultVisual(x, screen);
   int depth = DefaultDepth(x, screen);
-  XImage* img = XCreateImage(x, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr, PreviewStill::kWidth,
-                             PreviewStill::kHeight, 32, 0);
-  std::vector<char> pixels(static_cast<size_t>(img->bytes_per_line) * PreviewStill::kHeight);
+  std::vector<char> pixels;
+  const std::unique_ptr<XImage, ImageFree> image(XCreateImage(x, visual, static_cast<unsigned>(depth), ZPixmap, 0,
+                                                              nullptr, PreviewStill::kWidth, PreviewStill::kHeight,
+                                                              32, 0));
+  XImage* img = image.get();
+  pixels.resize(static_cast<size_t>(img->bytes_per_line) * PreviewStill::kHeight);
   img->data = pixels.data();
   for (int yy = 0; yy < PreviewStill::kHeight; ++yy)
     for (int xx = 0; xx < PreviewStill::kWidth; ++xx) {
       const uint8_t* rgb = still.palette + 3 * still.pixels[yy * PreviewStill::kWidth + xx];
       XPutPixel(img, xx, yy, (static_cast<unsigned long>(rgb[0]) << 16) | (rgb[1] << 8) | rgb[2]);
     }
-  GC gc = XCreateGC(x, preview, 0, nullptr);
+  const std::unique_ptr<std::remove_pointer_t<GC>, GcFree> heldGc(XCreateGC(x, preview, 0, nullptr), GcFree{x});
+  GC gc = heldGc.get();
   bool hostGone = false;
   while (!hostGone) {
     while (XPending(x)) {
@@ -139,9 +158,6 @@ int RunPreview(uint32_t host) {
     if (::poll(&fd, 1, 1000) < 0) break;
     if (fd.revents & (POLLHUP | POLLERR)) break;  // the X connection went away
   }
-  img->data = nullptr;
-  XDestroyImage(img);
-  XFreeGC(x, gc);
   XSetErrorHandler(old);
   return 0;
 }
