@@ -11,7 +11,7 @@ namespace {
 
 bool IsHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
 bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsBlank(char c) { return kWhiteSpace.find(c) != std::string_view::npos; }
 
 // -root, the switch every X screen-saver program takes (xsecurelock starts
 // its savers with it): the saver, in the host's window when one is named.
