@@ -28,7 +28,6 @@ SdlDisplay::~SdlDisplay() {
   if (ttfUp_) TTF_Quit();
   pictures_.clear();
   decoded_.clear();
-  for (Window& w : windows_) CloseWindow(w);
   windows_.clear();
   if (videoUp_) {
     SDL_ShowCursor(SDL_ENABLE);
@@ -89,7 +88,6 @@ bool SdlDisplay::StartVideo(const std::string& driver) {
   // No window (on Wayland, also none with a renderer to draw with): then the
   // next driver gets its chance.
   if (OpenWindows()) return true;
-  for (Window& w : windows_) CloseWindow(w);
   windows_.clear();
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
   videoUp_ = wayland_ = false;
@@ -170,11 +168,7 @@ void SdlDisplay::CoverOutput(int display, const SDL_Rect& bounds) {
   if (made.renderer)
     made.texture.reset(
         SDL_CreateTexture(made.renderer.get(), SDL_PIXELFORMAT_XRGB8888, SDL_TEXTUREACCESS_STREAMING, kW, kH));
-  if (!made.texture) {
-    CloseWindow(made);
-    return;
-  }
-  windows_.push_back(std::move(made));
+  if (made.texture) windows_.push_back(std::move(made));
 }
 
 void SdlDisplay::CloseWindow(Window& w) {

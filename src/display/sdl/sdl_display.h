@@ -101,6 +101,8 @@ class SdlDisplay : public Display, private EventSource {
     UniqueTexture texture;
     bool Owned() const { return own != nullptr; }
   };
+  // Lets go of w's texture, renderer and window, in that order, before w is
+  // erased: moving the next window over it would free its window first.
   static void CloseWindow(Window& w);
 
   void Poll(int64_t maxWaitUs) override;
