@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "desktop/install_folder.h"
+#include "display/sdl/x11_handles.h"
 
 extern char** environ;
 
@@ -16,10 +17,7 @@ namespace gs {
 namespace {
 
 bool XServerReachable() {
-  ::Display* x = XOpenDisplay(nullptr);
-  if (!x) return false;
-  XCloseDisplay(x);
-  return true;
+  return UniqueXDisplay(XOpenDisplay(nullptr)) != nullptr;
 }
 
 // Runs the settings dialog's program to show the box and waits for it;

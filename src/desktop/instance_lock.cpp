@@ -1,7 +1,6 @@
 #include "desktop/instance_lock.h"
 
 #include <sys/file.h>
-#include <unistd.h>
 
 #include <string>
 
@@ -11,19 +10,15 @@ namespace gs {
 
 InstanceLock::InstanceLock(const std::string& path) {
   fd_ = OpenOwnLockFile(path);
-  if (fd_ < 0) return;  // no lock possible: behave as the only instance
+  if (!fd_) return;  // no lock possible: behave as the only instance
   // Every instance holds the lock shared; an exclusive try succeeds only
   // when nobody else holds it.
-  if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-    ::flock(fd_, LOCK_SH);
+  if (::flock(fd_.Get(), LOCK_EX | LOCK_NB) == 0) {
+    ::flock(fd_.Get(), LOCK_SH);
   } else {
     otherRunning_ = true;
-    ::flock(fd_, LOCK_SH);
+    ::flock(fd_.Get(), LOCK_SH);
   }
-}
-
-InstanceLock::~InstanceLock() {
-  if (fd_ >= 0) ::close(fd_);
 }
 
 }  // namespace gs

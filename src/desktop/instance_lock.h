@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "platform/unique_fd.h"
+
 namespace gs {
 
 // A per-user lock that every running instance holds for its whole life, so
@@ -8,15 +10,12 @@ namespace gs {
 class InstanceLock {
  public:
   explicit InstanceLock(const std::string& path);
-  ~InstanceLock();
-  InstanceLock(const InstanceLock&) = delete;
-  InstanceLock& operator=(const InstanceLock&) = delete;
 
   // Whether another instance held the lock when this one was taken.
   bool OtherInstanceRunning() const { return otherRunning_; }
 
  private:
-  int fd_ = -1;
+  UniqueFd fd_;
   bool otherRunning_ = false;
 };
 

@@ -8,21 +8,20 @@
 
 namespace gs {
 
-int OpenOwnLockFile(const std::string& path) {
-  if (path.empty() || path[0] != '/') return -1;
+UniqueFd OpenOwnLockFile(const std::string& path) {
+  if (path.empty() || path[0] != '/') return {};
   for (int attempt = 0; attempt < 2; ++attempt) {
     // Read-only is enough for flock.
-    int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-    if (fd >= 0) {
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
+    if (fd) {
       struct stat st {};
-      if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) return fd;
-      ::close(fd);
+      if (::fstat(fd.Get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) return fd;
     } else if (errno != ELOOP && errno != EACCES) {
-      return -1;
+      return {};
     }
     ::unlink(path.c_str());
   }
-  return -1;
+  return {};
 }
 
 }  // namespace gs

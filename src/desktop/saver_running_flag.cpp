@@ -10,6 +10,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/unique_fd.h"
+
 namespace gs {
 
 namespace {
@@ -77,11 +79,11 @@ void SaverRunningFlag::Set(bool running) {
   // Written beside and renamed into place: a link planted under the flag's
   // name is replaced, never written through.
   std::string tmp = path_ + ".XXXXXX";
-  int fd = ::mkostemp(tmp.data(), O_CLOEXEC);
-  if (fd < 0) return;
+  UniqueFd fd(::mkostemp(tmp.data(), O_CLOEXEC));
+  if (!fd) return;
   const std::string text = std::to_string(::getpid()) + "\n";
-  bool ok = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-  ok = ::close(fd) == 0 && ok;
+  bool ok = ::write(fd.Get(), text.data(), text.size()) == static_cast<ssize_t>(text.size());
+  ok = fd.Close() && ok;
   if (!ok || ::rename(tmp.c_str(), path_.c_str()) != 0) {
     ::unlink(tmp.c_str());
     return;

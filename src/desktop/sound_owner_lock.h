@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "platform/unique_fd.h"
+
 namespace gs {
 
 // Decides which of several savers running at once plays sound: the one that
@@ -11,16 +13,13 @@ class SoundOwnerLock {
   // Tries to take the lock at path, for up to waitMs milliseconds: a host
   // that cycles savers starts the next one while the last is still ending.
   SoundOwnerLock(const std::string& path, int waitMs);
-  ~SoundOwnerLock();
-  SoundOwnerLock(const SoundOwnerLock&) = delete;
-  SoundOwnerLock& operator=(const SoundOwnerLock&) = delete;
 
   bool Owned() const { return owned_; }
   // Lets the next saver have the sound while this one is still ending.
   void Release();
 
  private:
-  int fd_ = -1;
+  UniqueFd fd_;
   bool owned_ = false;
 };
 

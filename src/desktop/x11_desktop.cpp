@@ -6,9 +6,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "desktop/preview_still.h"
+#include "display/sdl/x11_handles.h"
 
 namespace gs {
 
@@ -20,43 +23,71 @@ int IgnoreErrors(::Display*, XErrorEvent* e) {
   return 0;
 }
 
+// The window list XQueryTree gives, freed with it.
+struct WindowList {
+  UniqueXMemory<Window> windows;
+  unsigned int count = 0;
+  bool Query(::Display* x, Window of) {
+    Window root = 0, parent = 0, *list = nullptr;
+    const bool ok = XQueryTree(x, of, &root, &parent, &list, &count) != 0;
+    windows.reset(list);
+    if (!ok) count = 0;
+    return ok;
+  }
+  const Window* begin() const { return windows.get(); }
+  const Window* end() const { return windows.get() + (windows ? count : 0); }
+};
+
+// The preview's image, whose pixels are a vector's, not Xlib's to free.
+struct ImageFree {
+  void operator()(XImage* image) const {
+    image->data = nullptr;
+    XDestroyImage(image);
+  }
+};
+
+struct GcFree {
+  ::Display* x;
+  void operator()(GC gc) const { XFreeGC(x, gc); }
+};
+
+// Whether any of windows is named title.
+bool AnyNamed(::Display* x, const std::vector<Window>& windows, const std::string& title) {
+  for (Window w : windows) {
+    char* name = nullptr;
+    const bool fetched = XFetchName(x, w, &name) != 0;
+    const UniqueXMemory<char> held(name);
+    if (fetched && name && title == name) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool TopLevelWindowExists(const std::string& title) {
-  ::Display* x = XOpenDisplay(nullptr);
+  const UniqueXDisplay display(XOpenDisplay(nullptr));
+  ::Display* x = display.get();
   if (!x) return false;
   auto old = XSetErrorHandler(IgnoreErrors);
-  Window root = DefaultRootWindow(x), parent = 0, *children = nullptr;
-  unsigned int n = 0;
   bool found = false;
-  if (XQueryTree(x, root, &root, &parent, &children, &n)) {
-    for (unsigned int i = 0; i < n && !found; ++i) {
+  WindowList children;
+  if (children.Query(x, DefaultRootWindow(x))) {
+    for (Window child : children) {
       // Window managers reparent: look at the frame and its direct children.
-      std::vector<Window> candidates{children[i]};
-      Window r = 0, p = 0, *kids = nullptr;
-      unsigned int m = 0;
-      if (XQueryTree(x, children[i], &r, &p, &kids, &m)) {
-        candidates.insert(candidates.end(), kids, kids + m);
-        if (kids) XFree(kids);
-      }
-      for (Window w : candidates) {
-        char* name = nullptr;
-        if (XFetchName(x, w, &name) && name) {
-          found = found || title == name;
-          XFree(name);
-        }
-      }
+      std::vector<Window> candidates{child};
+      WindowList kids;
+      if (kids.Query(x, child)) candidates.insert(candidates.end(), kids.begin(), kids.end());
+      if ((found = AnyNamed(x, candidates, title))) break;
     }
-    if (children) XFree(children);
   }
   XSync(x, False);
   XSetErrorHandler(old);
-  XCloseDisplay(x);
   return found;
 }
 
 bool QueryHostWindow(unsigned long window, HostGeometry& geometry) {
-  ::Display* x = XOpenDisplay(nullptr);
+  const UniqueXDisplay display(XOpenDisplay(nullptr));
+  ::Display* x = display.get();
   if (!x) return false;
   auto old = XSetErrorHandler(IgnoreErrors);
   g_badWindow = false;
@@ -64,12 +95,12 @@ bool QueryHostWindow(unsigned long window, HostGeometry& geometry) {
   const bool found = XGetWindowAttributes(x, window, &a) && !g_badWindow;
   if (found) geometry = HostGeometry{a.width, a.height, WidthOfScreen(a.screen), HeightOfScreen(a.screen)};
   XSetErrorHandler(old);
-  XCloseDisplay(x);
   return found;
 }
 
 int RunPreview(uint32_t host) {
-  ::Display* x = XOpenDisplay(nullptr);
+  const UniqueXDisplay display(XOpenDisplay(nullptr));
+  ::Display* x = display.get();
   if (!x) {
     std::fprintf(stderr, "gobbleshot1: /p needs an X display\n");
     return 1;
@@ -82,7 +113,6 @@ int RunPreview(uint32_t host) {
   if (!ok || g_badWindow) {
     std::fprintf(stderr, "gobbleshot1: /p: there is no window %u\n", host);
     XSetErrorHandler(old);
-    XCloseDisplay(x);
     return 1;
   }
   XSelectInput(x, host, StructureNotifyMask);
@@ -97,16 +127,20 @@ int RunPreview(uint32_t host) {
   const PreviewStill& still = GetPreviewStill();
   Visual* visual = DefaultVisual(x, screen);
   int depth = DefaultDepth(x, screen);
-  XImage* img = XCreateImage(x, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr, PreviewStill::kWidth,
-                             PreviewStill::kHeight, 32, 0);
-  std::vector<char> pixels(static_cast<size_t>(img->bytes_per_line) * PreviewStill::kHeight);
+  std::vector<char> pixels;
+  const std::unique_ptr<XImage, ImageFree> image(XCreateImage(x, visual, static_cast<unsigned>(depth), ZPixmap, 0,
+                                                              nullptr, PreviewStill::kWidth, PreviewStill::kHeight,
+                                                              32, 0));
+  XImage* img = image.get();
+  pixels.resize(static_cast<size_t>(img->bytes_per_line) * PreviewStill::kHeight);
   img->data = pixels.data();
   for (int yy = 0; yy < PreviewStill::kHeight; ++yy)
     for (int xx = 0; xx < PreviewStill::kWidth; ++xx) {
       const uint8_t* rgb = still.palette + 3 * still.pixels[yy * PreviewStill::kWidth + xx];
       XPutPixel(img, xx, yy, (static_cast<unsigned long>(rgb[0]) << 16) | (rgb[1] << 8) | rgb[2]);
     }
-  GC gc = XCreateGC(x, preview, 0, nullptr);
+  const std::unique_ptr<std::remove_pointer_t<GC>, GcFree> heldGc(XCreateGC(x, preview, 0, nullptr), GcFree{x});
+  GC gc = heldGc.get();
   bool hostGone = false;
   while (!hostGone) {
     while (XPending(x)) {
@@ -124,11 +158,7 @@ int RunPreview(uint32_t host) {
     if (::poll(&fd, 1, 1000) < 0) break;
     if (fd.revents & (POLLHUP | POLLERR)) break;  // the X connection went away
   }
-  img->data = nullptr;
-  XDestroyImage(img);
-  XFreeGC(x, gc);
   XSetErrorHandler(old);
-  XCloseDisplay(x);
   return 0;
 }
 

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/problem_report.h"
+#include "platform/unique_fd.h"
 
 namespace gs {
 namespace {
@@ -31,18 +32,14 @@ std::string FolderProblem(const std::string& folder) {
 
 FileContents ReadRegularFile(const std::string& path, size_t maxBytes) {
   // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
-  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) {
+  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (!fd) {
     FileContents r = Failed(errno == ENOENT ? "missing" : std::strerror(errno));
     r.missing = errno == ENOENT;
     return r;
   }
-  struct Closer {
-    int fd;
-    ~Closer() { ::close(fd); }
-  } closer{fd};
   struct stat st {};
-  if (::fstat(fd, &st) != 0) return Failed(std::strerror(errno));
+  if (::fstat(fd.Get(), &st) != 0) return Failed(std::strerror(errno));
   if (!S_ISREG(st.st_mode)) return Failed("not a regular file");
   if (static_cast<unsigned long long>(st.st_size) > maxBytes)
     return Failed("too large (" + std::to_string(st.st_size) + " bytes, at most " + std::to_string(maxBytes) + ")");
@@ -50,7 +47,7 @@ FileContents ReadRegularFile(const std::string& path, size_t maxBytes) {
   r.text.reserve(static_cast<size_t>(st.st_size));
   char buffer[65536];
   for (;;) {
-    ssize_t n = ::read(fd, buffer, sizeof buffer);
+    ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return Failed(std::strerror(errno));
     if (n == 0) break;

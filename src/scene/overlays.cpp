@@ -5,6 +5,7 @@
 #include <ctime>
 #include <string>
 
+#include "platform/text.h"
 #include "scene/scene_idioms.h"
 #include "scene/scenes.h"
 
@@ -19,8 +20,7 @@ int32_t FontPoints(const std::string& typed, int32_t fallback) {
   const char* begin = typed.c_str();
   char* end = nullptr;
   double v = std::strtod(begin, &end);
-  while (end && (*end == ' ' || *end == '\t')) ++end;
-  if (end == begin || !end || *end != '\0' || !std::isfinite(v)) return fallback;
+  if (end == begin || !end || !Trim(end, kSpaceAndTab).empty() || !std::isfinite(v)) return fallback;
   double r = std::nearbyint(v);  // the default rounding mode is to even
   return static_cast<int32_t>(std::fmin(200.0, std::fmax(1.0, r)));
 }

@@ -1,18 +1,10 @@
 #include "scene_host/data_folder_index.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 
+#include "platform/text.h"
+
 namespace gs {
-namespace {
-
-std::string Fold(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
-
-}  // namespace
 
 DataFolderIndex::DataFolderIndex(const std::string& folder) : folder_(folder) {
   std::error_code ec;
@@ -20,13 +12,13 @@ DataFolderIndex::DataFolderIndex(const std::string& folder) : folder_(folder) {
     std::string name = it->path().filename().string();
     // Two names differing only in case: keep the first in sorted order so the
     // choice does not depend on the directory's order.
-    auto [slot, inserted] = byFoldedName_.emplace(Fold(name), name);
+    auto [slot, inserted] = byFoldedName_.emplace(FoldCase(name), name);
     if (!inserted && name < slot->second) slot->second = name;
   }
 }
 
 std::string DataFolderIndex::Resolve(const std::string& name) const {
-  auto it = byFoldedName_.find(Fold(name));
+  auto it = byFoldedName_.find(FoldCase(name));
   return folder_ + (it == byFoldedName_.end() ? name : it->second);
 }
 

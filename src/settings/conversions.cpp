@@ -3,18 +3,10 @@
 #include <cstdint>
 #include <optional>
 
-#include "settings/name_fold.h"
+#include "platform/text.h"
 
 namespace gs {
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 

@@ -2,20 +2,12 @@
 
 #include <unordered_set>
 
-#include "settings/name_fold.h"
+#include "platform/text.h"
 
 namespace gs {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
 
 bool HasControlByte(std::string_view s) {
   for (unsigned char c : s)
@@ -36,11 +28,11 @@ IniDocument::Line IniDocument::ParseLine(std::string_view raw, const std::string
   Line line;
   line.raw = std::string(raw);
   line.section = currentSection;
-  std::string_view trimmed = Trim(raw);
+  std::string_view trimmed = Trim(raw, kSpaceAndTab);
   if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '#') return line;
   if (trimmed.front() == '[') {
     if (trimmed.back() != ']' || trimmed.size() < 2) return line;
-    std::string_view name = Trim(trimmed.substr(1, trimmed.size() - 2));
+    std::string_view name = Trim(trimmed.substr(1, trimmed.size() - 2), kSpaceAndTab);
     if (name.empty() || !IsWritableSection(name)) return line;
     line.kind = LineKind::Section;
     line.name = std::string(name);
@@ -48,11 +40,11 @@ IniDocument::Line IniDocument::ParseLine(std::string_view raw, const std::string
   }
   size_t eq = trimmed.find('=');
   if (eq == std::string_view::npos) return line;
-  std::string_view key = Trim(trimmed.substr(0, eq));
+  std::string_view key = Trim(trimmed.substr(0, eq), kSpaceAndTab);
   if (key.empty() || !IsWritableKey(key)) return line;
   line.kind = LineKind::Entry;
   line.name = std::string(key);
-  line.value = UnescapeValue(Trim(trimmed.substr(eq + 1)));
+  line.value = UnescapeValue(Trim(trimmed.substr(eq + 1), kSpaceAndTab));
   return line;
 }
 
@@ -141,7 +133,7 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
   if (!found) {
     EndLineBefore(lines_.size());
     const std::string ending = NewLineEnding(lines_.size());
-    if (!lines_.empty() && !Trim(lines_.back().raw).empty()) {
+    if (!lines_.empty() && !Trim(lines_.back().raw, kSpaceAndTab).empty()) {
       Line blank;
       blank.ending = ending;
       lines_.push_back(std::move(blank));
@@ -164,14 +156,14 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
 std::unordered_set<std::string> IniDocument::Keys() const {
   std::unordered_set<std::string> keys;
   for (const Line& line : lines_)
-    if (line.kind == LineKind::Entry) keys.insert(FoldName(line.section) + '\n' + FoldName(line.name));
+    if (line.kind == LineKind::Entry) keys.insert(FoldCase(line.section) + '\n' + FoldCase(line.name));
   return keys;
 }
 
 bool IniDocument::HasEveryKeyOf(const IniDocument& other) const {
   const std::unordered_set<std::string> mine = Keys();
   for (const Line& line : other.lines_)
-    if (line.kind == LineKind::Entry && !mine.contains(FoldName(line.section) + '\n' + FoldName(line.name)))
+    if (line.kind == LineKind::Entry && !mine.contains(FoldCase(line.section) + '\n' + FoldCase(line.name)))
       return false;
   return true;
 }
@@ -180,18 +172,18 @@ bool IniDocument::KeepKeysOf(const IniDocument& earlier) {
   const std::unordered_set<std::string> mine = Keys();
   bool added = false;
   for (const Line& line : earlier.lines_)
-    if (line.kind == LineKind::Entry && !mine.contains(FoldName(line.section) + '\n' + FoldName(line.name)))
+    if (line.kind == LineKind::Entry && !mine.contains(FoldCase(line.section) + '\n' + FoldCase(line.name)))
       added = Set(line.section, line.name, line.value) || added;
   return added;
 }
 
 bool IniDocument::IsWritableSection(std::string_view name) {
-  if (name.empty() || name != Trim(name) || HasControlByte(name)) return false;
+  if (name.empty() || name != Trim(name, kSpaceAndTab) || HasControlByte(name)) return false;
   return name.find(']') == std::string_view::npos && name.front() != ';' && name.front() != '#';
 }
 
 bool IniDocument::IsWritableKey(std::string_view name) {
-  if (name.empty() || name != Trim(name) || HasControlByte(name)) return false;
+  if (name.empty() || name != Trim(name, kSpaceAndTab) || HasControlByte(name)) return false;
   return name.find('=') == std::string_view::npos && name.front() != '[' && name.front() != ';' &&
          name.front() != '#';
 }

@@ -16,8 +16,9 @@
 
 #include "platform/problem_report.h"
 #include "platform/regular_file.h"
+#include "platform/text.h"
+#include "platform/unique_fd.h"
 #include "settings/ini_document.h"
-#include "settings/name_fold.h"
 #include "settings/save_files.h"
 
 namespace gs {
@@ -32,25 +33,6 @@ std::string ParentOf(const std::string& path) {
   std::filesystem::path parent = std::filesystem::path(path).parent_path();
   return parent.empty() ? std::string(".") : parent.string();
 }
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-  int release() {
-    int fd = fd_;
-    fd_ = -1;
-    return fd;
-  }
-
- private:
-  int fd_;
-};
 
 bool WriteAll(int fd, const std::string& text) {
   size_t done = 0;
@@ -131,45 +113,44 @@ bool IniSettingsStore::WriteFileAtomically(const std::string& text) const {
   const std::string target = FollowLinks(path_);
   RemoveAbandonedSaveFiles(target);
   std::string tmpl = SaveTemporaryTemplate(target);
-  FileDescriptor tmp(::mkostemp(tmpl.data(), O_CLOEXEC));
-  if (tmp.get() < 0) {
+  UniqueFd tmp(::mkostemp(tmpl.data(), O_CLOEXEC));
+  if (!tmp) {
     ReportProblemOnce(target, std::string("cannot save the settings: ") + std::strerror(errno));
     return false;
   }
   struct stat st {};
   mode_t mode = (::stat(target.c_str(), &st) == 0) ? (st.st_mode & 07777) : 0644;
-  bool ok = ::fchmod(tmp.get(), mode) == 0 && WriteAll(tmp.get(), text) && ::fsync(tmp.get()) == 0;
-  ok = (::close(tmp.release()) == 0) && ok;
+  bool ok = ::fchmod(tmp.Get(), mode) == 0 && WriteAll(tmp.Get(), text) && ::fsync(tmp.Get()) == 0;
+  ok = tmp.Close() && ok;
   if (!ok || ::rename(tmpl.c_str(), target.c_str()) != 0) {
     ReportProblemOnce(target, std::string("cannot save the settings: ") + std::strerror(errno));
     ::unlink(tmpl.c_str());
     return false;
   }
-  FileDescriptor dir(::open(ParentOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir.get() >= 0) ::fsync(dir.get());
+  UniqueFd dir(::open(ParentOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir) ::fsync(dir.Get());
   return true;
 }
 
-int IniSettingsStore::LockForSaving() const {
+UniqueFd IniSettingsStore::LockForSaving() const {
   // Read-only is enough for a lock, so a lock file left by a run as another
   // user (sudo) that we may still read does not stop our saves; one we may
   // not even read gives way to a lock on the folder, which is ours.
   std::string lockPath = path_ + ".lock";
-  int fd = ::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-  if (fd < 0 && (errno == EACCES || errno == ELOOP))
-    fd = ::open(ParentOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) {
+  UniqueFd fd(::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+  if (!fd && (errno == EACCES || errno == ELOOP))
+    fd.Reset(::open(ParentOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!fd) {
     ReportProblemOnce(lockPath, std::string("cannot lock the settings for saving: ") + std::strerror(errno));
-    return -1;
+    return {};
   }
   int rc;
   do {
-    rc = ::flock(fd, LOCK_EX);
+    rc = ::flock(fd.Get(), LOCK_EX);
   } while (rc != 0 && errno == EINTR);
   if (rc != 0) {
     ReportProblemOnce(lockPath, std::string("cannot lock the settings for saving: ") + std::strerror(errno));
-    ::close(fd);
-    return -1;
+    return {};
   }
   return fd;
 }
@@ -239,8 +220,8 @@ void IniSettingsStore::Save(std::string_view app, std::string_view section, std:
     ReportProblemOnce(folder, "cannot make the settings folder (" + ec.message() + "), so nothing is saved");
     return;
   }
-  FileDescriptor lock(LockForSaving());
-  if (lock.get() < 0) return;
+  const UniqueFd lock = LockForSaving();
+  if (!lock) return;
   if (IsReadOnly()) {
     ReportProblemOnce(path_, "is read-only, so nothing is saved to it");
     return;

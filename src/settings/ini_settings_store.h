@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/unique_fd.h"
 #include "settings/ini_document.h"
 #include "settings/settings_store.h"
 
@@ -76,8 +77,9 @@ class IniSettingsStore : public SettingsStore {
   // (and then problem says why).
   std::optional<std::string> ReadFile(std::string* problem = nullptr) const;
   bool WriteFileAtomically(const std::string& text) const;
-  // An exclusive lock for one save; -1 when none can be had.
-  int LockForSaving() const;
+  // An exclusive lock for one save, held until the answer goes; it holds
+  // nothing when none can be had.
+  UniqueFd LockForSaving() const;
 
   std::string path_;
   std::string wholeText_;                  // the last read that was whole

@@ -6,7 +6,7 @@
 
 #include "settings/conversions.h"
 #include "platform/problem_report.h"
-#include "settings/name_fold.h"
+#include "platform/text.h"
 
 namespace gs {
 namespace {

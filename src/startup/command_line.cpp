@@ -4,18 +4,14 @@
 #include <cctype>
 #include <cmath>
 
+#include "platform/text.h"
+
 namespace gs {
 namespace {
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-  return s;
-}
-
 bool IsHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
 bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsBlank(char c) { return kWhiteSpace.find(c) != std::string_view::npos; }
 
 // -root, the switch every X screen-saver program takes (xsecurelock starts
 // its savers with it): the saver, in the host's window when one is named.
@@ -70,7 +66,7 @@ bool ReadNumber(std::string_view text, double& value) {
   if (s.size() > 2 && s[0] == '0' && s[1] == 'x') {
     for (char c : s.substr(2)) {
       if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
-      v = v * 16 + (std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::tolower(c) - 'a' + 10);
+      v = v * 16 + (std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : FoldCase(c) - 'a' + 10);
     }
   } else {
     bool digits = false, point = false;
@@ -98,9 +94,7 @@ bool ReadNumber(std::string_view text, double& value) {
 
 CommandLine ParseCommandLine(std::string_view arguments) {
   CommandLine c;
-  std::string_view trimmed = Trim(arguments);
-  c.text.reserve(trimmed.size());
-  for (char ch : trimmed) c.text.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(ch))));
+  c.text = FoldCase(Trim(arguments));
   c.sw = c.text.substr(0, 2);
   if (c.sw.empty() || c.sw == "/s") c.mode = SaverMode::Saver;
   else if (c.sw == "/p") c.mode = SaverMode::Preview;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "desktop/desktop_platform.h"
 #include "desktop/install_folder.h"
@@ -64,17 +65,19 @@ int RunSaver(const CommandLine& cl, int argc, char** argv) {
   std::unique_ptr<Audio> audio;
   if (sound && sound->Owned()) audio = std::make_unique<SdlAudio>();
   else audio = std::make_unique<SilentAudio>();
-  ShowRig<SdlDisplay>* running = nullptr;
+  // The show is made after its quit handler, which it holds; a quit asked
+  // for while it is still being made only lets go of the sound.
+  std::optional<ShowRig<SdlDisplay>> rig;
   SdlDisplay::Options options;
   options.hostWindow = target.window;
-  options.onQuit = [&] {
+  options.onQuit = [&sound, &rig] {
     if (sound) sound->Release();
-    if (!running) return;
-    if (!running->form.Closed()) running->form.ExitSaver();
-    running->loop.Quit(0);
+    if (!rig) return;
+    if (!rig->form.Closed()) rig->form.ExitSaver();
+    rig->loop.Quit(0);
   };
-  ShowRig<SdlDisplay> show(clock, *audio, store, platform, InstallFolderOfExecutable(), std::move(options));
-  running = &show;
+  ShowRig<SdlDisplay>& show =
+      rig.emplace(clock, *audio, store, platform, InstallFolderOfExecutable(), std::move(options));
   Form1& form = show.form;
   form.Form_Load();
   if (form.Closed()) return form.ExitStatus();

@@ -44,10 +44,9 @@ class PictureFiles : public ::testing::Test {
   // Loads path, which must fail with one line naming it and problem.
   void ExpectRefused(const std::string& path, const std::string& problem) {
     ::testing::internal::CaptureStderr();
-    SDL_Surface* s = LoadPictureFile(path);
+    const UniqueSurface s = LoadPictureFile(path);
     const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(s, nullptr) << path;
-    if (s) SDL_FreeSurface(s);
     EXPECT_EQ(err.rfind("gobbleshot1: " + path + ": picture " + problem, 0), 0u) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
   }
@@ -57,12 +56,11 @@ class PictureFiles : public ::testing::Test {
 
 TEST_F(PictureFiles, OnlyRegularFilesWithinTheShowsBoundsAreDecoded) {
   // The bounds themselves are fine, at both header kinds' orientations.
-  SDL_Surface* ok = LoadPictureFile(Write("max.bmp", BmpHeader(kMaxPictureWidth, -kMaxPictureHeight,
-                                                               size_t{kMaxPictureWidth} * kMaxPictureHeight * 3)));
+  const UniqueSurface ok = LoadPictureFile(Write("max.bmp", BmpHeader(kMaxPictureWidth, -kMaxPictureHeight,
+                                                                      size_t{kMaxPictureWidth} * kMaxPictureHeight * 3)));
   ASSERT_NE(ok, nullptr);
   EXPECT_EQ(ok->w, kMaxPictureWidth);
   EXPECT_EQ(ok->h, kMaxPictureHeight);
-  SDL_FreeSurface(ok);
 
   ExpectRefused(Write("wide.bmp", BmpHeader(kMaxPictureWidth + 1, 10, 1400000)), "too large (1601 x 10 pixels");
   ExpectRefused(Write("tall.bmp", BmpHeader(10, -(kMaxPictureHeight + 1), 1400000)), "too large (10 x 1201 pixels");

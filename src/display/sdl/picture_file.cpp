@@ -38,10 +38,10 @@ std::string HeaderProblem(std::string_view b) {
 
 }  // namespace
 
-SDL_Surface* LoadPictureFile(const std::string& path) {
+UniqueSurface LoadPictureFile(const std::string& path) {
   std::optional<std::string> bytes = ReadDataFile(path, kMaxFileBytes, "picture", HeaderProblem);
   if (!bytes) return nullptr;
-  SDL_Surface* s = SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1);
+  UniqueSurface s(SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1));
   if (!s) ReportProblemOnce(path, std::string("picture cannot be decoded: ") + SDL_GetError());
   return s;
 }

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "display/sdl/sdl_handles.h"
+
 namespace gs {
 
 // The largest picture the show can use: twice the screen each way, which
@@ -14,8 +16,7 @@ constexpr int kMaxPictureHeight = 1200;
 // claims no more than the bounds above, so that neither a FIFO nor a header
 // claiming 100000 x 100000 pixels can hang the show or take its memory.
 // Answers nullptr, after one line on standard error naming the file and what
-// is wrong, for a missing, unreadable, oversized or broken file; the caller
-// owns the surface.
-SDL_Surface* LoadPictureFile(const std::string& path);
+// is wrong, for a missing, unreadable, oversized or broken file.
+UniqueSurface LoadPictureFile(const std::string& path);
 
 }  // namespace gs

@@ -2,10 +2,21 @@
 
 #include <cairo.h>
 
+#include <memory>
+
 namespace gs {
+namespace {
+
+struct CairoSurfaceFree {
+  void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+};
+using UniqueCairoSurface = std::unique_ptr<cairo_surface_t, CairoSurfaceFree>;
+
+}  // namespace
 
 bool WriteRgb565Png(const uint16_t* pixels, int pitchBytes, int width, int height, const std::string& path) {
-  cairo_surface_t* img = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+  const UniqueCairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
+  cairo_surface_t* img = surface.get();
   if (cairo_surface_status(img) != CAIRO_STATUS_SUCCESS) return false;
   cairo_surface_flush(img);
   unsigned char* data = cairo_image_surface_get_data(img);
@@ -21,9 +32,7 @@ bool WriteRgb565Png(const uint16_t* pixels, int pitchBytes, int width, int heigh
     }
   }
   cairo_surface_mark_dirty(img);
-  bool ok = cairo_surface_write_to_png(img, path.c_str()) == CAIRO_STATUS_SUCCESS;
-  cairo_surface_destroy(img);
-  return ok;
+  return cairo_surface_write_to_png(img, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
 }  // namespace gs

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "display/frame_events.h"
 #include "display/sdl/video_drivers.h"
@@ -23,12 +24,10 @@ SdlDisplay::SdlDisplay(const Clock& clock, Options options)
 SdlDisplay::~SdlDisplay() {
   textsOnFrame_.clear();
   texts_.Clear();
-  for (auto& [key, font] : fonts_) TTF_CloseFont(font);
   fonts_.clear();
   if (ttfUp_) TTF_Quit();
   pictures_.clear();
   decoded_.clear();
-  for (Window& w : windows_) CloseWindow(w);
   windows_.clear();
   if (videoUp_) {
     SDL_ShowCursor(SDL_ENABLE);
@@ -89,7 +88,6 @@ bool SdlDisplay::StartVideo(const std::string& driver) {
   // No window (on Wayland, also none with a renderer to draw with): then the
   // next driver gets its chance.
   if (OpenWindows()) return true;
-  for (Window& w : windows_) CloseWindow(w);
   windows_.clear();
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
   videoUp_ = wayland_ = false;
@@ -104,7 +102,7 @@ bool SdlDisplay::OpenWindows() {
     SDL_Window* w = SDL_CreateWindowFrom(reinterpret_cast<void*>(static_cast<uintptr_t>(options_.hostWindow)));
     if (!w) return X11HostWindow::GoneNow();
     host_->Watch(w);
-    windows_.push_back(Window{w, false, true, 0, {}});
+    windows_.push_back(Window(w));
     return true;
   }
   CoverEveryMonitor();
@@ -132,11 +130,11 @@ void SdlDisplay::CoverEveryMonitor() {
     if (covered) continue;
     // Borderless over the monitor first; full screen only where a window
     // manager will grant it (and keep panels below it).
-    SDL_Window* w = SDL_CreateWindow("Gobbleshot", bounds.x, bounds.y, bounds.w, bounds.h,
-                                     SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP);
+    UniqueWindow w(SDL_CreateWindow("Gobbleshot", bounds.x, bounds.y, bounds.w, bounds.h,
+                                    SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP));
     if (!w) continue;
-    if (WindowManagerRunning(w)) SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP);
-    windows_.push_back(Window{w, true, true, 0, {}});
+    if (WindowManagerRunning(w.get())) SDL_SetWindowFullscreen(w.get(), SDL_WINDOW_FULLSCREEN_DESKTOP);
+    windows_.emplace_back(std::move(w));
   }
 }
 
@@ -157,30 +155,26 @@ void SdlDisplay::CoverOutput(int display, const SDL_Rect& bounds) {
     if (w.output == output) return;
   // Full screen from the start: a window shown first and made full screen
   // after would flash and push the output's other windows about.
-  SDL_Window* w = SDL_CreateWindow("Gobbleshot", SDL_WINDOWPOS_UNDEFINED_DISPLAY(display),
-                                   SDL_WINDOWPOS_UNDEFINED_DISPLAY(display), bounds.w, bounds.h,
-                                   SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP);
+  UniqueWindow w(SDL_CreateWindow("Gobbleshot", SDL_WINDOWPOS_UNDEFINED_DISPLAY(display),
+                                  SDL_WINDOWPOS_UNDEFINED_DISPLAY(display), bounds.w, bounds.h,
+                                  SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP));
   if (!w) return;
-  Window made{w, true, true, 0, output};
+  Window made(std::move(w));
+  made.output = output;
   // The frame goes up at its own size and the renderer scales it: SDL's
   // stand-in for a window surface would send the whole scaled window up on
   // every present.
-  made.renderer = SDL_CreateRenderer(w, -1, 0);
+  made.renderer.reset(SDL_CreateRenderer(made.window, -1, 0));
   if (made.renderer)
-    made.texture = SDL_CreateTexture(made.renderer, SDL_PIXELFORMAT_XRGB8888, SDL_TEXTUREACCESS_STREAMING, kW, kH);
-  if (!made.texture) {
-    CloseWindow(made);
-    return;
-  }
-  windows_.push_back(made);
+    made.texture.reset(
+        SDL_CreateTexture(made.renderer.get(), SDL_PIXELFORMAT_XRGB8888, SDL_TEXTUREACCESS_STREAMING, kW, kH));
+  if (made.texture) windows_.push_back(std::move(made));
 }
 
 void SdlDisplay::CloseWindow(Window& w) {
-  if (w.texture) SDL_DestroyTexture(w.texture);
-  if (w.renderer) SDL_DestroyRenderer(w.renderer);
-  if (w.owned && w.window) SDL_DestroyWindow(w.window);
-  w.texture = nullptr;
-  w.renderer = nullptr;
+  w.texture.reset();
+  w.renderer.reset();
+  w.own.reset();
   w.window = nullptr;
 }
 
@@ -194,7 +188,7 @@ void SdlDisplay::CloseWindowsOfGoneOutputs() {
   // sight, where it would only cost drawing; the last window stays.
   // (Called after the outputs without a window have got one.)
   for (auto it = windows_.begin(); it != windows_.end() && windows_.size() > 1;) {
-    if (it->owned && std::find(outputs.begin(), outputs.end(), it->output) == outputs.end()) {
+    if (it->Owned() && std::find(outputs.begin(), outputs.end(), it->output) == outputs.end()) {
       CloseWindow(*it);
       it = windows_.erase(it);
     } else {

@@ -10,10 +10,12 @@
 #include <string>
 #include <tuple>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "display/audience.h"
 #include "display/display.h"
+#include "display/sdl/sdl_handles.h"
 #include "display/sdl/text_images.h"
 #include "display/sdl/x11_host_window.h"
 #include "display/sdl/x11_screen_watch.h"
@@ -82,22 +84,25 @@ class SdlDisplay : public Display, private EventSource {
   static constexpr int kH = 600;
   // Synthetic motion comes with a window appearing or being entered.
   static constexpr int64_t kInputQuietUs = 500000;
-  struct SurfaceFree {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-  };
-  using Surface = std::unique_ptr<SDL_Surface, SurfaceFree>;
-  using SharedSurface = std::shared_ptr<SDL_Surface>;
+  // Its members go last first: the texture, the renderer, then the window.
   struct Window {
-    SDL_Window* window = nullptr;
-    bool owned = true;
+    explicit Window(UniqueWindow ours) : own(std::move(ours)), window(own.get()) {}
+    explicit Window(SDL_Window* hosts) : window(hosts) {}
+    // Ours, or a host's window that SDL adopted, which SDL's video
+    // subsystem lets go of when it ends (the host may have destroyed it).
+    UniqueWindow own;
+    SDL_Window* window = nullptr;  // own's, or the host's
     bool needsFull = true;
     unsigned long xid = 0;  // 0 until its covering is watched
     std::string output;     // on Wayland: the output it was made full screen on
     // On Wayland, which has no plain window surface: the frame as a texture,
     // scaled by the renderer.
-    SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr;
+    UniqueRenderer renderer;
+    UniqueTexture texture;
+    bool Owned() const { return own != nullptr; }
   };
+  // Lets go of w's texture, renderer and window, in that order, before w is
+  // erased: moving the next window over it would free its window first.
   static void CloseWindow(Window& w);
 
   void Poll(int64_t maxWaitUs) override;
@@ -144,9 +149,9 @@ class SdlDisplay : public Display, private EventSource {
   const Clock& clock_;
   Options options_;
   SpriteTable sprites_;
-  Surface compose_;    // RGB565, what the program draws into
-  Surface presented_;  // RGB565 copy of what is on screen
-  Surface wide_;       // XRGB8888 staging for scaling into the windows
+  UniqueSurface compose_;    // RGB565, what the program draws into
+  UniqueSurface presented_;  // RGB565 copy of what is on screen
+  UniqueSurface wide_;       // XRGB8888 staging for scaling into the windows
   std::unordered_map<int32_t, std::map<int32_t, SharedSurface>> pictures_;
   // Decoded files by path and keying: many sprites share a picture, and each
   // copy would cost start-up time and memory.
@@ -157,7 +162,7 @@ class SdlDisplay : public Display, private EventSource {
   Audience audience_{&watch_};
   bool seen_ = true;
   bool shownProbePending_ = false;
-  std::map<std::pair<std::string, int>, TTF_Font*> fonts_;
+  std::map<std::pair<std::string, int>, UniqueFont> fonts_;
   TTF_Font* font_ = nullptr;
   TextImages texts_;
   // A text drawn on this frame, with what lay under its halo. Between scene
@@ -169,7 +174,7 @@ class SdlDisplay : public Display, private EventSource {
     std::shared_ptr<const TextPicture> picture;
     SDL_Rect ink{};   // where its letters went
     SDL_Rect area{};  // its halo, clipped to the frame
-    Surface under;    // the pixels of area before it was drawn
+    UniqueSurface under;  // the pixels of area before it was drawn
   };
   static constexpr size_t kMaxTextsOnFrame = 16;
   std::vector<TextOnFrame> textsOnFrame_;  // the first textCount_ are on the frame

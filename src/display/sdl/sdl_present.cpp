@@ -144,15 +144,15 @@ void SdlDisplay::PresentThroughRenderer(Window& w, const SDL_Rect& changed, bool
   const SDL_Rect all{0, 0, kW, kH};
   const SDL_Rect& up = full ? all : changed;
   const uint8_t* pixels = static_cast<const uint8_t*>(wide_->pixels) + up.y * wide_->pitch + up.x * 4;
-  if (SDL_UpdateTexture(w.texture, &up, pixels, wide_->pitch) != 0) return;
+  if (SDL_UpdateTexture(w.texture.get(), &up, pixels, wide_->pitch) != 0) return;
   int ww = 0, wh = 0;
-  if (SDL_GetRendererOutputSize(w.renderer, &ww, &wh) != 0 || ww <= 0 || wh <= 0) return;
+  if (SDL_GetRendererOutputSize(w.renderer.get(), &ww, &wh) != 0 || ww <= 0 || wh <= 0) return;
   const SDL_Rect dst = FitInto(ww, wh).picture;
   // Each present draws the whole window, the bars too.
-  SDL_SetRenderDrawColor(w.renderer, 0, 0, 0, 255);
-  SDL_RenderClear(w.renderer);
-  SDL_RenderCopy(w.renderer, w.texture, nullptr, &dst);
-  SDL_RenderPresent(w.renderer);
+  SDL_SetRenderDrawColor(w.renderer.get(), 0, 0, 0, 255);
+  SDL_RenderClear(w.renderer.get());
+  SDL_RenderCopy(w.renderer.get(), w.texture.get(), nullptr, &dst);
+  SDL_RenderPresent(w.renderer.get());
   w.needsFull = false;
 }
 

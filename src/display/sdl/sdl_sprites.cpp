@@ -20,9 +20,9 @@ void SdlDisplay::LoadSpriteFrame(int32_t id, int32_t frame, const std::string& p
   const bool keyed = keyMode == kKeyTransparent;
   SharedSurface& pic = decoded_[{path, keyed}];
   if (!pic) {
-    Surface loaded(LoadPictureFile(path));
+    const UniqueSurface loaded = LoadPictureFile(path);
     if (!loaded) return;  // a frame without a picture draws nothing
-    pic.reset(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB565, 0), SurfaceFree{});
+    pic = ShareSurface(UniqueSurface(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB565, 0)));
     if (!pic) return;
     if (keyed) SDL_SetColorKey(pic.get(), SDL_TRUE, kMagenta565);
     SDL_SetSurfaceRLE(pic.get(), keyed ? 1 : 0);

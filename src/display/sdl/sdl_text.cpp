@@ -41,9 +41,7 @@ constexpr const char* kFallbackFontFiles[] = {
 };
 
 bool Opens(const std::string& file) {
-  TTF_Font* font = TTF_OpenFont(file.c_str(), 12);
-  if (font) TTF_CloseFont(font);
-  return font != nullptr;
+  return UniqueFont(TTF_OpenFont(file.c_str(), 12)) != nullptr;
 }
 
 // The file for face: fontconfig's choice, or else a fallback file, said once.
@@ -71,15 +69,15 @@ TTF_Font* SdlDisplay::FontFor(const std::string& face, int cellHeight) {
   if (r->second.empty()) return nullptr;
   auto key = std::make_pair(r->second, cellHeight);
   auto it = fonts_.find(key);
-  if (it != fonts_.end()) return it->second;
+  if (it != fonts_.end()) return it->second.get();
   // A font that cannot be opened is remembered as such: the overlays ask
   // for their font on every frame.
-  TTF_Font* font = TTF_OpenFont(r->second.c_str(), cellHeight);
+  UniqueFont font(TTF_OpenFont(r->second.c_str(), cellHeight));
   // SDL_ttf sizes a font by its em; the cell (ascent + descent) is taller,
   // so step down to the largest em whose cell fits.
-  for (int em = cellHeight; font && em > 1 && TTF_FontHeight(font) > cellHeight;) TTF_SetFontSize(font, --em);
-  fonts_[key] = font;
-  return font;
+  for (int em = cellHeight; font && em > 1 && TTF_FontHeight(font.get()) > cellHeight;)
+    TTF_SetFontSize(font.get(), --em);
+  return (fonts_[key] = std::move(font)).get();
 }
 
 // The size is the height of the font's cell in pixels, as a Windows font

@@ -58,12 +58,12 @@ namespace {
 
 // A surface of w x h in the frame's format, every pixel the key (the
 // complement of pixel, so the two can never be the same value).
-SDL_Surface* KeyedSurface(int w, int h, uint16_t pixel) {
-  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, w, h, 16, SDL_PIXELFORMAT_RGB565);
+UniqueSurface KeyedSurface(int w, int h, uint16_t pixel) {
+  UniqueSurface s(SDL_CreateRGBSurfaceWithFormat(0, w, h, 16, SDL_PIXELFORMAT_RGB565));
   if (!s) return nullptr;
   const auto key = static_cast<uint16_t>(~pixel);
-  SDL_FillRect(s, nullptr, key);
-  SDL_SetColorKey(s, SDL_TRUE, key);
+  SDL_FillRect(s.get(), nullptr, key);
+  SDL_SetColorKey(s.get(), SDL_TRUE, key);
   return s;
 }
 
@@ -81,24 +81,20 @@ std::shared_ptr<const TextPicture> TextImages::Make(const std::string& text, TTF
   const SDL_Color ink = ToSdlColour(colour);
   // Solid (not anti-aliased) letters: their edge against the halo is crisp
   // at the small sizes the notices use.
-  SDL_Surface* solid = TTF_RenderUTF8_Solid(font, visible.c_str(), ink);
+  const UniqueSurface solid(TTF_RenderUTF8_Solid(font, visible.c_str(), ink));
   if (!solid) return nullptr;
   auto pic = std::make_shared<TextPicture>();
   // Thin letters need a thin halo; large ones a wider one to stand out.
   const int m = pic->margin = TTF_FontHeight(font) < 20 ? 1 : 2;
   const SDL_Color haloColour = ToSdlColour(HaloColourFor(colour));
-  SDL_PixelFormat* f565 = SDL_AllocFormat(SDL_PIXELFORMAT_RGB565);
-  if (!f565) {
-    SDL_FreeSurface(solid);
-    return nullptr;
-  }
-  const auto inkV = static_cast<uint16_t>(SDL_MapRGB(f565, ink.r, ink.g, ink.b));
-  const auto haloV = static_cast<uint16_t>(SDL_MapRGB(f565, haloColour.r, haloColour.g, haloColour.b));
-  SDL_FreeFormat(f565);
+  const UniquePixelFormat f565(SDL_AllocFormat(SDL_PIXELFORMAT_RGB565));
+  if (!f565) return nullptr;
+  const auto inkV = static_cast<uint16_t>(SDL_MapRGB(f565.get(), ink.r, ink.g, ink.b));
+  const auto haloV = static_cast<uint16_t>(SDL_MapRGB(f565.get(), haloColour.r, haloColour.g, haloColour.b));
   // Held in the frame's own format with the background keyed out, so each
   // draw is a plain keyed copy without a palette lookup.
-  pic->ink.reset(KeyedSurface(solid->w, solid->h, inkV));
-  pic->halo.reset(KeyedSurface(solid->w + 2 * m, solid->h + 2 * m, haloV));
+  pic->ink = KeyedSurface(solid->w, solid->h, inkV);
+  pic->halo = KeyedSurface(solid->w + 2 * m, solid->h + 2 * m, haloV);
   if (pic->ink && pic->halo) {
     for (int y = 0; y < solid->h; ++y) {
       const auto* in = static_cast<const uint8_t*>(solid->pixels) + static_cast<size_t>(y) * solid->pitch;
@@ -117,7 +113,6 @@ std::shared_ptr<const TextPicture> TextImages::Make(const std::string& text, TTF
     SDL_SetSurfaceRLE(pic->ink.get(), 1);
     SDL_SetSurfaceRLE(pic->halo.get(), 1);
   }
-  SDL_FreeSurface(solid);
   if (!pic->ink || !pic->halo) return nullptr;
   return pic;
 }

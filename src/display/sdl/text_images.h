@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "display/sdl/sdl_handles.h"
+
 namespace gs {
 
 // A line of text as drawn: its letters, and a halo of a contrasting colour
@@ -15,11 +17,8 @@ namespace gs {
 // are in the frame's RGB565 format with the background keyed out; the halo
 // is `margin` pixels larger than the letters on every side.
 struct TextPicture {
-  struct SurfaceFree {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-  };
-  std::unique_ptr<SDL_Surface, SurfaceFree> ink;
-  std::unique_ptr<SDL_Surface, SurfaceFree> halo;
+  UniqueSurface ink;
+  UniqueSurface halo;
   int margin = 0;
 };
 

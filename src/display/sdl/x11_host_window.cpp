@@ -15,10 +15,7 @@ namespace {
 unsigned long g_host = 0;
 bool g_gone = false;
 XErrorHandler g_previous = nullptr;
-// Our own connection, watching the host's window from before SDL adopts it:
-// its destruction is heard here whenever it happens, even while SDL is
-// still starting, and even if the server has since handed its id to
-// someone else.
+// The watch connection of the living X11HostWindow.
 ::Display* g_watch = nullptr;
 
 // Reads what the watch connection heard; with sync, everything the server
@@ -57,7 +54,8 @@ X11HostWindow::X11HostWindow(unsigned long window) : window_(window) {
   g_host = window;
   g_gone = false;
   g_previous = XSetErrorHandler(OnXError);
-  g_watch = XOpenDisplay(nullptr);
+  watch_.reset(XOpenDisplay(nullptr));
+  g_watch = watch_.get();
   if (!g_watch) return;
   // Asked for first, then looked at: a window destroyed in between is
   // either not found or heard of.
@@ -80,7 +78,7 @@ std::shared_ptr<X11HostWindow> X11HostWindow::For(unsigned long window) {
 }
 
 X11HostWindow::~X11HostWindow() {
-  if (g_watch) XCloseDisplay(g_watch);
+  watch_.reset();
   g_watch = nullptr;
   XSetErrorHandler(g_previous);
   g_previous = nullptr;

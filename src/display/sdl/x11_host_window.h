@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "display/sdl/x11_handles.h"
+
 namespace gs {
 
 // A window that a screen-saver host lends us to draw into. SDL adopts such a
@@ -52,6 +54,11 @@ class X11HostWindow {
  private:
   unsigned long window_;
   void* display_ = nullptr;  // SDL's X connection
+  // Our own connection, watching the host's window from before SDL adopts
+  // it: its destruction is heard here whenever it happens, even while SDL
+  // is still starting, and even if the server has since handed its id to
+  // someone else.
+  UniqueXDisplay watch_;
   int64_t repaintAtUs_[3] = {0, 0, 0};
 };
 

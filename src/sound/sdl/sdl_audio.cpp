@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include <limits>
+#include <utility>
 
 #include "platform/problem_report.h"
 #include "sound/sdl/mixer_volume.h"
@@ -33,10 +34,7 @@ SdlAudio::SdlAudio() {
 
 SdlAudio::~SdlAudio() {
   if (deviceOpen_) Mix_HaltChannel(-1);
-  for (Sound& s : sounds_) {
-    if (s.chunk != nullptr) Mix_FreeChunk(s.chunk);
-    s.chunk = nullptr;
-  }
+  sounds_.clear();
   if (deviceOpen_) Mix_CloseAudio();
   if (audioInit_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
@@ -50,10 +48,10 @@ int32_t SdlAudio::LoadSound(const std::string& path) {
   // The file is looked at even without a device, so that its fault is said.
   std::optional<std::string> bytes = ReadSoundFile(path);
   if (bytes && deviceOpen_) {
-    sound.chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1);
+    sound.chunk.reset(Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1));
     if (sound.chunk == nullptr) ReportProblemOnce(path, std::string("sound cannot be decoded: ") + Mix_GetError());
   }
-  sounds_.push_back(sound);
+  sounds_.push_back(std::move(sound));
   const auto id = static_cast<int32_t>(sounds_.size());
   if (deviceOpen_) EnsureChannels(id);
   return id;
@@ -75,7 +73,7 @@ void SdlAudio::PlaySound(int32_t id, int32_t, int32_t) {
   // The scenes cue a sound on every frame of its second: let it play on.
   if (Mix_Playing(channel) != 0) return;
   Mix_Volume(channel, s->mixerVolume);
-  Mix_PlayChannel(channel, s->chunk, 0);
+  Mix_PlayChannel(channel, s->chunk.get(), 0);
 }
 
 void SdlAudio::StopSound(int32_t id) {

@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "sound/audio.h"
-
-struct Mix_Chunk;
+#include "sound/sdl/mixer_handles.h"
 
 namespace gs {
 
@@ -39,7 +38,7 @@ class SdlAudio : public Audio {
 
  private:
   struct Sound {
-    Mix_Chunk* chunk = nullptr;
+    UniqueChunk chunk;
     int mixerVolume = 128;
   };
   // The sound for an id, or nullptr for 0 and ids never handed out.
