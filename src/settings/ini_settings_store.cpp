@@ -264,21 +264,32 @@ void IniSettingsStore::Save(std::string_view app, std::string_view section, std:
 
 std::string IniSettingsStore::Get(std::string_view app, std::string_view section, std::string_view key,
                                   std::string_view defaultValue) {
+  const SettingName name{section, key};
+  std::optional<std::string> value = FindAll(app, {&name, 1}).front();
+  return value ? *value : std::string(defaultValue);
+}
+
+std::vector<std::optional<std::string>> IniSettingsStore::FindAll(std::string_view app,
+                                                                  std::span<const SettingName> names) {
+  std::vector<std::optional<std::string>> values(names.size());
   if (path_.empty()) {
     ReportProblemOnce("settings", std::string(kNoSettingsFolder) + ", so nothing is saved");
-    return std::string(defaultValue);
+    return values;
   }
   std::string problem;
   std::optional<std::string> text = ReadFile(&problem);
   if (!text) {
     ReportProblemOnce(path_, "cannot be read (" + problem + ")");
-    return std::string(defaultValue);
+    return values;
   }
   bool whole = true;
-  const std::string fullSection = SectionFor(app, section);
-  std::optional<std::string> value = Understand(std::move(*text), whole).Get(fullSection, key);
-  if (!value && !whole) value = wholeDocument_->Get(fullSection, key);
-  return value ? *value : std::string(defaultValue);
+  const IniDocument& doc = Understand(std::move(*text), whole);
+  for (size_t i = 0; i < names.size(); ++i) {
+    const std::string fullSection = SectionFor(app, names[i].section);
+    values[i] = doc.Get(fullSection, names[i].key);
+    if (!values[i] && !whole) values[i] = wholeDocument_->Get(fullSection, names[i].key);
+  }
+  return values;
 }
 
 }  // namespace gs

@@ -27,7 +27,7 @@ inline constexpr std::string_view kNoSettingsFolder =
 // letter case) live in their own section; any other application name is kept
 // in the same file under the section "<app>\<section>".
 //
-// Get reads the file afresh each time. Save takes an exclusive lock on
+// Get and FindAll read the file afresh each time. Save takes an exclusive lock on
 // "<file>.lock", re-reads the file, changes the one value, writes a temporary
 // file beside it, syncs it and renames it over the old one, so that two
 // processes never lose each other's changes and a reader never sees half a
@@ -50,6 +50,8 @@ class IniSettingsStore : public SettingsStore {
             std::string_view value) override;
   std::string Get(std::string_view app, std::string_view section, std::string_view key,
                   std::string_view defaultValue) override;
+  std::vector<std::optional<std::string>> FindAll(std::string_view app,
+                                                  std::span<const SettingName> names) override;
 
   const std::string& path() const { return path_; }
 

@@ -89,7 +89,7 @@ TEST(IniSettingsStoreConcurrency, ASaveWaitsForAFileHalfWrittenInPlaceAndKeepsKe
   testing::TempDir dir;
   const std::string path = dir.File("settings.ini");
   IniSettingsStore dialog(path);
-  SetRegistry(dialog);
+  ApplyFirstRunRule(dialog);
   const std::string first = "[Startup]\nSetReg=2\n[System]\nClock=1\n";
   const std::string rest = "TunePC=9\nMessage=edited\n";
   int ready[2];
@@ -106,23 +106,23 @@ TEST(IniSettingsStoreConcurrency, ASaveWaitsForAFileHalfWrittenInPlaceAndKeepsKe
   }
   char c;
   ASSERT_EQ(::read(ready[0], &c, 1), 1);
-  SaveSetting(dialog, "FontSize", "30");
+  SaveSetting(dialog, Setting::FontSize, "30");
   int status = 0;
   ASSERT_EQ(::waitpid(editor, &status, 0), editor);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   IniSettingsStore reader(path);
-  EXPECT_EQ(GetSetting(reader, "TunePC"), "9");  // the editor's whole text was waited for
-  EXPECT_EQ(GetSetting(reader, "Message"), "edited");
-  EXPECT_EQ(GetSetting(reader, "FontSize"), "30");
+  EXPECT_EQ(SettingsSnapshot(reader).Text(Setting::TunePC), "9");  // the editor's whole text was waited for
+  EXPECT_EQ(SettingsSnapshot(reader).Text(Setting::Message), "edited");
+  EXPECT_EQ(SettingsSnapshot(reader).Text(Setting::FontSize), "30");
   for (const SettingSpec& setting : SettingsSchema())
     EXPECT_NE(reader.Get(kAppName, setting.section, setting.key, "lost"), "lost") << setting.key;
 
   // Keys cut away by hand come back from the last whole read, and the
   // file's own new values stay.
   testing::WriteText(path, "[System]\nClock=0\n");
-  SaveSetting(dialog, "TunePC", "4");
-  EXPECT_EQ(GetSetting(reader, "Clock"), "0");
-  EXPECT_EQ(GetSetting(reader, "Message"), "edited");
+  SaveSetting(dialog, Setting::TunePC, "4");
+  EXPECT_EQ(SettingsSnapshot(reader).Text(Setting::Clock), "0");
+  EXPECT_EQ(SettingsSnapshot(reader).Text(Setting::Message), "edited");
   for (const SettingSpec& setting : SettingsSchema())
     EXPECT_NE(reader.Get(kAppName, setting.section, setting.key, "lost"), "lost") << setting.key;
   ::close(ready[0]);
@@ -133,9 +133,9 @@ TEST(IniSettingsStoreConcurrency, AnEditorRewritingInPlaceWhileTheDialogSavesLos
   testing::TempDir dir;
   const std::string path = dir.File("settings.ini");
   IniSettingsStore dialog(path);
-  SetRegistry(dialog);
+  ApplyFirstRunRule(dialog);
   dialog.Save(kAppName, "System", "Note", "by hand");
-  for (const SettingSpec& setting : SettingsSchema()) GetSetting(dialog, setting.key);  // the dialog opens
+  SettingsSnapshot opened(dialog);  // the dialog opens
 
   pid_t editor = ::fork();
   ASSERT_GE(editor, 0);
@@ -145,7 +145,7 @@ TEST(IniSettingsStoreConcurrency, AnEditorRewritingInPlaceWhileTheDialogSavesLos
   }
   int status = 0;
   for (int i = 0; ::waitpid(editor, &status, WNOHANG) == 0; ++i) {
-    SaveSetting(dialog, "TunePC", std::to_string(i % 21));
+    SaveSetting(dialog, Setting::TunePC, std::to_string(i % 21));
     ::usleep(1000);
   }
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);

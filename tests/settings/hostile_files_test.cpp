@@ -59,9 +59,9 @@ TEST(HostileSettingsFiles, LineEndsOfOtherSystemsAreReadAndUtf16IsLeftAlone) {
     WriteText(path, text);
     SaverSettingsStore store(path);
     EXPECT_FALSE(ApplyFirstRunRule(store));
-    EXPECT_EQ(GetSetting(store, "TunePC"), "9");
-    SaveSetting(store, "TunePC", "3");
-    SaveSetting(store, "Clock", "1");
+    EXPECT_EQ(SettingsSnapshot(store).Text(Setting::TunePC), "9");
+    SaveSetting(store, Setting::TunePC, "3");
+    SaveSetting(store, Setting::Clock, "1");
     EXPECT_EQ(ReadText(path), "[Startup]" + eol + "SetReg=2" + eol + "[System]" + eol + "TunePC=3" + eol +
                                   "Clock=1" + eol);
   }
@@ -77,8 +77,8 @@ TEST(HostileSettingsFiles, LineEndsOfOtherSystemsAreReadAndUtf16IsLeftAlone) {
     SaverSettingsStore saver(wide);
     ApplyFirstRunRule(saver);
     IniSettingsStore dialog(wide);
-    SaveSetting(dialog, "Clock", "1");
-    SaveSetting(dialog, "TunePC", "1");
+    SaveSetting(dialog, Setting::Clock, "1");
+    SaveSetting(dialog, Setting::TunePC, "1");
     const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(ReadText(wide), text);
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;  // one for each program
@@ -98,12 +98,12 @@ TEST(HostileSettingsFiles, AReadOnlyFileIsReadButNeverReplaced) {
   ::testing::internal::CaptureStderr();
   SaverSettingsStore saver(path);
   EXPECT_FALSE(ApplyFirstRunRule(saver));
-  EXPECT_EQ(GetSetting(saver, "TunePC"), "9");
+  EXPECT_EQ(SettingsSnapshot(saver).Text(Setting::TunePC), "9");
   saver.Save(kAppName, "System", "TuneScrSvr", "True");  // the notice timer
-  EXPECT_EQ(GetSetting(saver, "TuneScrSvr"), "True");
+  EXPECT_EQ(SettingsSnapshot(saver).Text(Setting::TuneScrSvr), "True");
   IniSettingsStore dialog(path);
-  SaveSetting(dialog, "TunePC", "3");
-  SaveSetting(dialog, "Clock", "1");
+  SaveSetting(dialog, Setting::TunePC, "3");
+  SaveSetting(dialog, Setting::Clock, "1");
   const std::string err = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(err, "gobbleshot1: " + path + ": is read-only; running on the settings it holds and saving nothing\n" +
                      "gobbleshot1: " + path + ": is read-only, so nothing is saved to it\n");
@@ -121,10 +121,10 @@ TEST(HostileSettingsFiles, WithoutASettingsFolderNothingIsSavedAndThatIsSaidOnce
   ::testing::internal::CaptureStderr();
   SaverSettingsStore saver("");
   EXPECT_TRUE(ApplyFirstRunRule(saver));
-  EXPECT_EQ(GetSetting(saver, "TunePC"), "6");
+  EXPECT_EQ(SettingsSnapshot(saver).Text(Setting::TunePC), "6");
   IniSettingsStore dialog("");
-  EXPECT_EQ(GetSetting(dialog, "TunePC"), "1");
-  SaveSetting(dialog, "TunePC", "3");
+  EXPECT_EQ(SettingsSnapshot(dialog).Text(Setting::TunePC), "1");
+  SaveSetting(dialog, Setting::TunePC, "3");
   const std::string err = ::testing::internal::GetCapturedStderr();
   fs::current_path(workingFolder);
   EXPECT_TRUE(fs::is_empty(dir.path()));

@@ -5,7 +5,6 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
-#include "settings/settings_schema.h"
 
 namespace gs::testing {
 namespace {
@@ -55,10 +54,10 @@ void DragThumb(QScrollBar* bar, int dx) {
   QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, at);
 }
 
-std::vector<std::string> ValuesSavedTo(const MemorySettingsStore& store, const std::string& key) {
+std::vector<std::string> ValuesSavedTo(const MemorySettingsStore& store, Setting setting) {
   std::vector<std::string> values;
   for (const Saved& s : store.Saves())
-    if (s.key == key) values.push_back(s.value);
+    if (s.key == SpecOf(setting).key) values.push_back(s.value);
   return values;
 }
 
@@ -71,7 +70,7 @@ void SetupTest::Open() {
 }
 
 void SetupTest::OpenInitialised() {
-  SetRegistry(store);
+  ApplyFirstRunRule(store);
   Open();
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "settings/memory_settings_store.h"
+#include "settings/settings_schema.h"
 #include "setup_dialog/setup.h"
 
 namespace gs::testing {
@@ -24,7 +25,7 @@ W* Find(QWidget& dialog, const char* name) {
 QRect ThumbRect(QScrollBar* bar);
 // Presses the thumb and moves it one pixel at a time by dx, then releases.
 void DragThumb(QScrollBar* bar, int dx);
-std::vector<std::string> ValuesSavedTo(const MemorySettingsStore& store, const std::string& key);
+std::vector<std::string> ValuesSavedTo(const MemorySettingsStore& store, Setting setting);
 
 // The settings dialog on a store in memory; opened by the test.
 class SetupTest : public ::testing::Test {

@@ -24,22 +24,22 @@ TEST_F(SetupTest, TextBoxesSaveEveryKeystrokeAsTyped) {
   fontSize->setFocus();
   fontSize->selectAll();
   QTest::keyClicks(fontSize, "36");
-  EXPECT_EQ(ValuesSavedTo(store, "FontSize"), (std::vector<std::string>{"3", "36"}));
+  EXPECT_EQ(ValuesSavedTo(store, Setting::FontSize), (std::vector<std::string>{"3", "36"}));
   EXPECT_EQ(store.Saves().back().section, "system");
 
   auto* message = Find<QLineEdit>(*dialog, "txtMessage");
   message->setFocus();
   message->selectAll();
   QTest::keyClick(message, Qt::Key_Backspace);
-  EXPECT_EQ(store.Get(kAppName, "System", "Message", "x"), "");
+  EXPECT_EQ(SettingsSnapshot(store).Text(Setting::Message), "");
   QTest::keyClicks(message, " Hi ");
-  EXPECT_EQ(store.Get(kAppName, "System", "Message", "x"), " Hi ");
+  EXPECT_EQ(SettingsSnapshot(store).Text(Setting::Message), " Hi ");
 
   auto* fontSizeMsg = Find<QLineEdit>(*dialog, "txtFontSizeMsg");
   fontSizeMsg->setFocus();
   fontSizeMsg->selectAll();
   QTest::keyClicks(fontSizeMsg, "x");
-  EXPECT_EQ(store.Get(kAppName, "System", "FontSizeMsg", "?"), "x");  // nothing is validated
+  EXPECT_EQ(SettingsSnapshot(store).Text(Setting::FontSizeMsg), "x");  // nothing is validated
 
   // The value boxes of the two tracked bars take typing but save nothing.
   store.ClearSaves();
@@ -59,10 +59,10 @@ TEST_F(SetupTest, CheckBoxesSaveZeroOrOneOnEachClick) {
   struct Box {
     const char* name;
     const char* section;
-    const char* key;
-  } boxes[] = {{"chkClock", "system", "Clock"},        {"chkShowMessage", "system", "ShowMessage"},
-               {"chkPowerSave", "System", "PwrSave"},  {"ChkTurkey", "Sound", "SoundTurkey"},
-               {"ChkGuns", "Sound", "SoundGuns"},      {"ChkCow", "Sound", "SoundCow"}};
+    Setting setting;
+  } boxes[] = {{"chkClock", "system", Setting::Clock},       {"chkShowMessage", "system", Setting::ShowMessage},
+               {"chkPowerSave", "System", Setting::PwrSave}, {"ChkTurkey", "Sound", Setting::SoundTurkey},
+               {"ChkGuns", "Sound", Setting::SoundGuns},     {"ChkCow", "Sound", Setting::SoundCow}};
   for (const Box& b : boxes) {
     store.ClearSaves();
     auto* box = Find<QCheckBox>(*dialog, b.name);
@@ -70,8 +70,9 @@ TEST_F(SetupTest, CheckBoxesSaveZeroOrOneOnEachClick) {
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
     std::string first = wasOn ? "0" : "1", second = wasOn ? "1" : "0";
-    EXPECT_EQ(store.Saves(), (std::vector<Saved>{{"Gobbleshot1", b.section, b.key, first},
-                                                 {"Gobbleshot1", b.section, b.key, second}}))
+    const std::string key(SpecOf(b.setting).key);
+    EXPECT_EQ(store.Saves(), (std::vector<Saved>{{"Gobbleshot1", b.section, key, first},
+                                                 {"Gobbleshot1", b.section, key, second}}))
         << b.name;
   }
 }
@@ -80,7 +81,7 @@ TEST_F(SetupTest, DraggingMouseSensitivitySavesEveryValuePassed) {
   OpenInitialised();
   auto* bar = Find<QScrollBar>(*dialog, "hsbMouseS");
   DragThumb(bar, 150);
-  std::vector<std::string> saved = ValuesSavedTo(store, "MouseSens");
+  std::vector<std::string> saved = ValuesSavedTo(store, Setting::MouseSens);
   ASSERT_GE(saved.size(), 3u);
   for (size_t i = 0; i < saved.size(); ++i) EXPECT_EQ(saved[i], std::to_string(5 + static_cast<int>(i)));
   EXPECT_EQ(saved.back(), std::to_string(bar->value()));
@@ -89,7 +90,7 @@ TEST_F(SetupTest, DraggingMouseSensitivitySavesEveryValuePassed) {
 
   store.ClearSaves();
   DragThumb(Find<QScrollBar>(*dialog, "hsbTunePC"), -100);
-  saved = ValuesSavedTo(store, "TunePC");
+  saved = ValuesSavedTo(store, Setting::TunePC);
   ASSERT_GE(saved.size(), 2u);
   EXPECT_EQ(saved.front(), "5");
   EXPECT_EQ(Find<QLineEdit>(*dialog, "txtTunePC")->text().toStdString(), saved.back());
@@ -99,7 +100,7 @@ TEST_F(SetupTest, VolumeBarsSaveOnlyWhereADragEndsAndOnEachClick) {
   OpenInitialised();
   auto* turkey = Find<QScrollBar>(*dialog, "hsbTurkey");
   DragThumb(turkey, -60);
-  std::vector<std::string> saved = ValuesSavedTo(store, "VolumeTurkey");
+  std::vector<std::string> saved = ValuesSavedTo(store, Setting::VolumeTurkey);
   ASSERT_EQ(saved.size(), 1u);
   EXPECT_EQ(saved[0], std::to_string(turkey->value()));
   EXPECT_LT(turkey->value(), 0);
@@ -107,15 +108,16 @@ TEST_F(SetupTest, VolumeBarsSaveOnlyWhereADragEndsAndOnEachClick) {
   // All the way to the quiet end.
   store.ClearSaves();
   DragThumb(turkey, -turkey->width());
-  EXPECT_EQ(store.Saves(), (std::vector<Saved>{{"Gobbleshot1", "Volume", "VolumeTurkey", "-2500"}}));
+  EXPECT_EQ(ValuesSavedTo(store, Setting::VolumeTurkey), (std::vector<std::string>{"-2500"}));
+  EXPECT_EQ(store.Saves().back().section, "Volume");
 
   // An arrow click and a trough click each move by one and save at once.
   auto* cow = Find<QScrollBar>(*dialog, "hsbCow");
   store.ClearSaves();
   QTest::mouseClick(cow, Qt::LeftButton, Qt::NoModifier, QPoint(3, cow->height() / 2));  // left arrow
-  EXPECT_EQ(store.Saves(), (std::vector<Saved>{{"Gobbleshot1", "Volume", "VolumeCow", "-1"}}));
+  EXPECT_EQ(ValuesSavedTo(store, Setting::VolumeCow), (std::vector<std::string>{"-1"}));
   QTest::mouseClick(cow, Qt::LeftButton, Qt::NoModifier, QPoint(cow->width() / 3, cow->height() / 2));
-  EXPECT_EQ(ValuesSavedTo(store, "VolumeCow"), (std::vector<std::string>{"-1", "-2"}));
+  EXPECT_EQ(ValuesSavedTo(store, Setting::VolumeCow), (std::vector<std::string>{"-1", "-2"}));
 }
 
 TEST_F(SetupTest, ButtonsShowAboutOpenHelpAndWebAndClose) {
@@ -152,7 +154,7 @@ TEST_F(SetupTest, ButtonsShowAboutOpenHelpAndWebAndClose) {
 
 TEST(RunSetupDialog, RunsUntilTheDialogIsClosedAndAnswersZero) {
   MemorySettingsStore store;
-  SetRegistry(store);
+  ApplyFirstRunRule(store);
   store.ClearSaves();
   QTimer::singleShot(0, [] {
     for (QWidget* w : QApplication::topLevelWidgets())
