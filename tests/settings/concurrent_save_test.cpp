@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <fstream>
 #include <string>
 
 #include "settings/ini_settings_store.h"
@@ -72,15 +73,12 @@ void EditInPlace(const std::string& path, std::chrono::milliseconds howLong) {
     std::string text = testing::ReadText(path);
     const size_t at = text.find("Note=");
     if (at != std::string::npos) text.replace(at, text.find('\n', at) - at, "Note=edit" + std::to_string(edit));
-    int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC);
-    if (fd < 0) ::_exit(1);
-    for (size_t start = 0; start < text.size();) {
-      const size_t next = std::min(text.find('\n', start) + 1, text.size());
-      if (::write(fd, text.data() + start, next - start) < 0) ::_exit(1);
-      start = next;
-      ::usleep(200);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (size_t start = 0, next = 0; start < text.size(); start = next, ::usleep(200)) {
+      next = std::min(text.find('\n', start) + 1, text.size());
+      out.write(text.data() + start, static_cast<std::streamsize>(next - start)).flush();
     }
-    ::close(fd);
+    out.close();
     ::usleep(100000);
   }
 }

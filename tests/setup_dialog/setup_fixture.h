@@ -22,9 +22,8 @@ W* Find(QWidget& dialog, const char* name) {
   return widget;
 }
 
-QRect ThumbRect(QScrollBar* bar);
-// Presses the thumb and moves it one pixel at a time by dx, then releases.
-void DragThumb(QScrollBar* bar, int dx);
+// Holds the thumb and moves it one value at a time to the value to, then lets go.
+void DragThumb(QScrollBar* bar, int to);
 std::vector<std::string> ValuesSavedTo(const MemorySettingsStore& store, Setting setting);
 
 // The settings dialog on a store in memory; opened by the test.

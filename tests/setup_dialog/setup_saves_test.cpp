@@ -20,35 +20,27 @@ namespace {
 
 TEST_F(SetupTest, TextBoxesSaveEveryKeystrokeAsTyped) {
   OpenInitialised();
-  auto* fontSize = Find<QLineEdit>(*dialog, "txtFontSize");
-  fontSize->setFocus();
-  fontSize->selectAll();
-  QTest::keyClicks(fontSize, "36");
+  auto typeOver = [&](const char* name, const char* keys) {  // over the whole text, as a user selects it
+    auto* box = Find<QLineEdit>(*dialog, name);
+    box->setFocus();
+    box->selectAll();
+    if (*keys) QTest::keyClicks(box, keys);
+    else QTest::keyClick(box, Qt::Key_Backspace);
+  };
+  typeOver("txtFontSize", "36");
   EXPECT_EQ(ValuesSavedTo(store, Setting::FontSize), (std::vector<std::string>{"3", "36"}));
   EXPECT_EQ(store.Saves().back().section, "system");
-
-  auto* message = Find<QLineEdit>(*dialog, "txtMessage");
-  message->setFocus();
-  message->selectAll();
-  QTest::keyClick(message, Qt::Key_Backspace);
+  typeOver("txtMessage", "");
   EXPECT_EQ(SettingsSnapshot(store).Text(Setting::Message), "");
-  QTest::keyClicks(message, " Hi ");
+  typeOver("txtMessage", " Hi ");
   EXPECT_EQ(SettingsSnapshot(store).Text(Setting::Message), " Hi ");
-
-  auto* fontSizeMsg = Find<QLineEdit>(*dialog, "txtFontSizeMsg");
-  fontSizeMsg->setFocus();
-  fontSizeMsg->selectAll();
-  QTest::keyClicks(fontSizeMsg, "x");
+  typeOver("txtFontSizeMsg", "x");
   EXPECT_EQ(SettingsSnapshot(store).Text(Setting::FontSizeMsg), "x");  // nothing is validated
 
   // The value boxes of the two tracked bars take typing but save nothing.
   store.ClearSaves();
-  for (const char* name : {"txtMouseS", "txtTunePC"}) {
-    auto* box = Find<QLineEdit>(*dialog, name);
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, "15");
-  }
+  typeOver("txtMouseS", "15");
+  typeOver("txtTunePC", "15");
   EXPECT_TRUE(store.Saves().empty());
   EXPECT_EQ(Find<QScrollBar>(*dialog, "hsbMouseS")->value(), 4);
   EXPECT_EQ(Find<QScrollBar>(*dialog, "hsbTunePC")->value(), 6);
@@ -77,38 +69,21 @@ TEST_F(SetupTest, CheckBoxesSaveZeroOrOneOnEachClick) {
   }
 }
 
-TEST_F(SetupTest, DraggingMouseSensitivitySavesEveryValuePassed) {
+TEST_F(SetupTest, DraggingSavesEveryValuePassedOnTrackedBarsAndOnlyTheLastOnVolumeBars) {
   OpenInitialised();
-  auto* bar = Find<QScrollBar>(*dialog, "hsbMouseS");
-  DragThumb(bar, 150);
-  std::vector<std::string> saved = ValuesSavedTo(store, Setting::MouseSens);
-  ASSERT_GE(saved.size(), 3u);
-  for (size_t i = 0; i < saved.size(); ++i) EXPECT_EQ(saved[i], std::to_string(5 + static_cast<int>(i)));
-  EXPECT_EQ(saved.back(), std::to_string(bar->value()));
-  EXPECT_EQ(Find<QLineEdit>(*dialog, "txtMouseS")->text().toStdString(), saved.back());
+  DragThumb(Find<QScrollBar>(*dialog, "hsbMouseS"), 9);
+  EXPECT_EQ(ValuesSavedTo(store, Setting::MouseSens), (std::vector<std::string>{"5", "6", "7", "8", "9"}));
+  EXPECT_EQ(Find<QLineEdit>(*dialog, "txtMouseS")->text(), "9");
   EXPECT_EQ(store.Saves().back().section, "system");
+  DragThumb(Find<QScrollBar>(*dialog, "hsbTunePC"), 3);
+  EXPECT_EQ(ValuesSavedTo(store, Setting::TunePC), (std::vector<std::string>{"5", "4", "3"}));
+  EXPECT_EQ(Find<QLineEdit>(*dialog, "txtTunePC")->text(), "3");
 
   store.ClearSaves();
-  DragThumb(Find<QScrollBar>(*dialog, "hsbTunePC"), -100);
-  saved = ValuesSavedTo(store, Setting::TunePC);
-  ASSERT_GE(saved.size(), 2u);
-  EXPECT_EQ(saved.front(), "5");
-  EXPECT_EQ(Find<QLineEdit>(*dialog, "txtTunePC")->text().toStdString(), saved.back());
-}
-
-TEST_F(SetupTest, VolumeBarsSaveOnlyWhereADragEndsAndOnEachClick) {
-  OpenInitialised();
   auto* turkey = Find<QScrollBar>(*dialog, "hsbTurkey");
   DragThumb(turkey, -60);
-  std::vector<std::string> saved = ValuesSavedTo(store, Setting::VolumeTurkey);
-  ASSERT_EQ(saved.size(), 1u);
-  EXPECT_EQ(saved[0], std::to_string(turkey->value()));
-  EXPECT_LT(turkey->value(), 0);
-
-  // All the way to the quiet end.
-  store.ClearSaves();
-  DragThumb(turkey, -turkey->width());
-  EXPECT_EQ(ValuesSavedTo(store, Setting::VolumeTurkey), (std::vector<std::string>{"-2500"}));
+  DragThumb(turkey, -2500);  // all the way to the quiet end
+  EXPECT_EQ(ValuesSavedTo(store, Setting::VolumeTurkey), (std::vector<std::string>{"-60", "-2500"}));
   EXPECT_EQ(store.Saves().back().section, "Volume");
 
   // An arrow click and a trough click each move by one and save at once.
@@ -129,10 +104,8 @@ TEST_F(SetupTest, ButtonsShowAboutOpenHelpAndWebAndClose) {
     sawAbout = true;
     EXPECT_EQ(box->windowTitle(), "Gobbleshot1");
     EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-    EXPECT_EQ(box->buttons().size(), 1);
     EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
     EXPECT_TRUE(box->text().startsWith("Gobbleshot v2.99\n"));
-    EXPECT_TRUE(box->text().contains("Gobbleshot1 project"));
     box->accept();
   });
   QTest::mouseClick(Find<QPushButton>(*dialog, "cmdAbout"), Qt::LeftButton);
@@ -142,11 +115,9 @@ TEST_F(SetupTest, ButtonsShowAboutOpenHelpAndWebAndClose) {
   QTest::mouseClick(Find<QPushButton>(*dialog, "cmdWeb"), Qt::LeftButton);
   ASSERT_EQ(opened.size(), 2u);
   QUrl help(opened[0]);
-  EXPECT_TRUE(help.isLocalFile());
   EXPECT_TRUE(std::filesystem::is_regular_file(help.toLocalFile().toStdString())) << opened[0].toStdString();
   EXPECT_EQ(help.fileName(), "support.htm");
   EXPECT_EQ(opened[1], "https://gobbleshot1.example.org/");
-  EXPECT_TRUE(store.Saves().empty());
 
   QTest::mouseClick(Find<QPushButton>(*dialog, "cmdOK"), Qt::LeftButton);
   EXPECT_FALSE(dialog->isVisible());
