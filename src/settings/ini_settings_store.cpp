@@ -121,9 +121,10 @@ std::optional<std::string> IniSettingsStore::ReadFile(std::string* problem) cons
   return std::nullopt;
 }
 
-std::optional<std::string> IniSettingsStore::ReadProblem() const {
+std::optional<std::string> IniSettingsStore::ReadProblem() {
   std::string problem;
-  if (ReadFile(&problem)) return std::nullopt;
+  checkedText_ = ReadFile(&problem);
+  if (checkedText_) return std::nullopt;
   return problem;
 }
 
@@ -225,6 +226,7 @@ std::optional<IniDocument> IniSettingsStore::ReadForSaving(std::string* problem,
 
 void IniSettingsStore::Save(std::string_view app, std::string_view section, std::string_view key,
                             std::string_view value) {
+  checkedText_.reset();  // a later read must see this save
   if (path_.empty()) {
     ReportProblemOnce("settings", std::string(kNoSettingsFolder) + ", so nothing is saved");
     return;
@@ -277,7 +279,9 @@ std::vector<std::optional<std::string>> IniSettingsStore::FindAll(std::string_vi
     return values;
   }
   std::string problem;
-  std::optional<std::string> text = ReadFile(&problem);
+  std::optional<std::string> text = std::move(checkedText_);
+  checkedText_.reset();
+  if (!text) text = ReadFile(&problem);
   if (!text) {
     ReportProblemOnce(path_, "cannot be read (" + problem + ")");
     return values;

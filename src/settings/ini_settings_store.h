@@ -57,7 +57,9 @@ class IniSettingsStore : public SettingsStore {
 
   // What is wrong when the file exists but cannot be read (too large, not a
   // regular file, no permission); nullopt when it reads or does not exist.
-  std::optional<std::string> ReadProblem() const;
+  // The text read is kept for the next Get or FindAll, so that a check at
+  // start-up does not cost a second read.
+  std::optional<std::string> ReadProblem();
 
   // True when the file exists and its owner may not write it.
   bool IsReadOnly() const;
@@ -82,6 +84,7 @@ class IniSettingsStore : public SettingsStore {
   int LockForSaving() const;
 
   std::string path_;
+  std::optional<std::string> checkedText_;  // read by ReadProblem, not yet used
   std::string wholeText_;                  // the last read that was whole
   std::optional<IniDocument> wholeDocument_;  // and its parse
   IniDocument untrusted_;                     // a read that was not whole

@@ -120,6 +120,9 @@ TEST(IniSettingsStore, CreatesMissingFoldersAndPrefixesOtherApplicationsSections
   EXPECT_EQ(store.Get(kAppName, "System", "Clock", "d"), "1");
   EXPECT_EQ(store.Get("other", "system", "clock", "d"), "7");
   EXPECT_EQ(ReadText(store.path()), "[System]\nClock=1\n\n[Other\\System]\nClock=7\n");
+  EXPECT_EQ(store.ReadProblem(), std::nullopt);  // keeps what it read for the next get,
+  store.Save(kAppName, "System", "Clock", "2");
+  EXPECT_EQ(store.Get(kAppName, "System", "Clock", "d"), "2");  // unless a save came between
 }
 
 TEST(DefaultSettingsPath, FollowsXdgConfigHomeElseHomeElseTheUserDatabaseNeverTheWorkingFolder) {

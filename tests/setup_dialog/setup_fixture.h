@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "settings/memory_settings_store.h"
-#include "settings/settings_schema.h"
 #include "setup_dialog/setup.h"
 
 namespace gs::testing {

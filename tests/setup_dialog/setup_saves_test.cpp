@@ -10,8 +10,6 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "settings/settings_schema.h"
-#include "setup_dialog/about_box.h"
 #include "setup_dialog/run_setup_dialog.h"
 #include "setup_fixture.h"
 

@@ -7,7 +7,6 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 
-#include "settings/settings_schema.h"
 #include "setup_fixture.h"
 
 namespace gs::testing {
