@@ -9,13 +9,14 @@ namespace gs {
 
 constexpr std::string_view kAppName = "Gobbleshot1";
 
+// A key and the section it lives in.
 struct SettingName {
   std::string_view section;
   std::string_view key;
 };
 
 // Per-user settings: application -> section -> key -> text value. Section and
-// key names compare without regard to letter case. Neither call fails: a store
+// key names compare without regard to letter case. No call fails: a store
 // that cannot be read answers the default, and a save that cannot be written
 // changes nothing.
 class SettingsStore {
