@@ -55,31 +55,31 @@ std::string Quoted(std::string_view text) {
 
 std::span<const SettingSpec> SettingsSchema() { return kSchema; }
 
-const SettingSpec& SpecOf(Setting setting) { return kSchema[static_cast<size_t>(setting)]; }
+const SettingSpec& SchemaEntry(Setting setting) { return kSchema[static_cast<size_t>(setting)]; }
 
 SettingsSnapshot::SettingsSnapshot(SettingsStore& store) {
   std::array<SettingName, kSettingCount> names;
-  for (const SettingSpec& spec : kSchema) names[Index(spec.id)] = {spec.section, spec.key};
+  for (const SettingSpec& entry : kSchema) names[Index(entry.id)] = {entry.section, entry.key};
   std::vector<std::optional<std::string>> values = store.FindAll(kAppName, names);
   for (size_t i = 0; i < kSettingCount && i < values.size(); ++i) stored_[i] = std::move(values[i]);
 }
 
 std::string SettingsSnapshot::Text(Setting setting) const {
   const std::optional<std::string>& value = stored_[Index(setting)];
-  return value ? *value : std::string(SpecOf(setting).readDefault);
+  return value ? *value : std::string(SchemaEntry(setting).readDefault);
 }
 
 int16_t SettingsSnapshot::Integer(Setting setting) const {
-  const SettingSpec& spec = SpecOf(setting);
+  const SettingSpec& entry = SchemaEntry(setting);
   const std::string text = Text(setting);
   const int16_t value = ToInteger(text);
   // The read default of an absent key is taken as it is.
-  if (spec.low > spec.high || (value >= spec.low && value <= spec.high) || !IsStored(setting)) return value;
-  const bool onOff = spec.low == 0 && spec.high == 1;
-  const int16_t taken = onOff ? int16_t{0} : std::clamp(value, spec.low, spec.high);
+  if (entry.low > entry.high || (value >= entry.low && value <= entry.high) || !IsStored(setting)) return value;
+  const bool onOff = entry.low == 0 && entry.high == 1;
+  const int16_t taken = onOff ? int16_t{0} : std::clamp(value, entry.low, entry.high);
   const std::string range = onOff ? std::string(", not 0 or 1")
-                                  : ", outside " + std::to_string(spec.low) + " to " + std::to_string(spec.high);
-  ReportProblemOnce("settings", std::string(spec.key) + " is " + Quoted(text) + range + "; taken as " +
+                                  : ", outside " + std::to_string(entry.low) + " to " + std::to_string(entry.high);
+  ReportProblemOnce("settings", std::string(entry.key) + " is " + Quoted(text) + range + "; taken as " +
                                     std::to_string(taken) + " until it is changed in the settings dialog");
   return taken;
 }
@@ -87,16 +87,16 @@ int16_t SettingsSnapshot::Integer(Setting setting) const {
 bool SettingsSnapshot::Boolean(Setting setting) const { return ToBoolean(Text(setting)); }
 
 void SaveSetting(SettingsStore& store, Setting setting, std::string_view value) {
-  const SettingSpec& spec = SpecOf(setting);
-  store.Save(kAppName, spec.savedSection, spec.key, value);
+  const SettingSpec& entry = SchemaEntry(setting);
+  store.Save(kAppName, entry.savedSection, entry.key, value);
 }
 
 bool ApplyFirstRunRule(SettingsStore& store, SettingsSnapshot& read) {
   if (ToInteger(read.Text(Setting::SetReg)) == 2) return false;
-  for (const SettingSpec& spec : kSchema) {
-    if (spec.id != Setting::SetReg && read.IsStored(spec.id)) continue;
-    store.Save(kAppName, spec.section, spec.key, spec.firstRunValue);
-    read.Remember(spec.id, spec.firstRunValue);
+  for (const SettingSpec& entry : kSchema) {
+    if (entry.id != Setting::SetReg && read.IsStored(entry.id)) continue;
+    store.Save(kAppName, entry.section, entry.key, entry.firstRunValue);
+    read.Remember(entry.id, entry.firstRunValue);
   }
   return true;
 }

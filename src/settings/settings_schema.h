@@ -53,7 +53,7 @@ struct SettingSpec {
 
 // The table, indexed by Setting.
 std::span<const SettingSpec> SettingsSchema();
-const SettingSpec& SpecOf(Setting setting);
+const SettingSpec& SchemaEntry(Setting setting);
 
 // The schema's settings as one read of the store found them, plus what this
 // run saved through the first-run rule since.

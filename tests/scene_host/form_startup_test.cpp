@@ -14,7 +14,7 @@ using ::testing::ElementsAre;
 TEST_F(FormTest, FirstStartWritesDefaultsBeforeReadingAndCopiesThem) {
   Form1& f = Load();
   EXPECT_EQ(store.Saves().size(), 17u);
-  EXPECT_EQ(store.Saves().back().key, SpecOf(Setting::SetReg).key);
+  EXPECT_EQ(store.Saves().back().key, SchemaEntry(Setting::SetReg).key);
   EXPECT_EQ(f.show().settings.MouseSens, 4);
   EXPECT_EQ(f.show().settings.TunePC, 6);
   EXPECT_EQ(f.show().settings.Clock, 0);

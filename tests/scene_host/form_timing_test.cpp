@@ -130,8 +130,8 @@ TEST_P(NoticeTest, CountsDownAndRecordsEachNoticeOnce) {
     if (second == 1 || second == 29 || second == 30 || second == 31 || second == 59 || second == 60)
       left.push_back(f.show().NoticeSecondsLeft);
     for (const auto& s : store.Saves()) {
-      if (s.key == SpecOf(Setting::TuneScrSvr).key && !tuneAt) tuneAt = second;
-      if (s.key == SpecOf(Setting::RunMonitor).key && !monitorAt) monitorAt = second;
+      if (s.key == SchemaEntry(Setting::TuneScrSvr).key && !tuneAt) tuneAt = second;
+      if (s.key == SchemaEntry(Setting::RunMonitor).key && !monitorAt) monitorAt = second;
     }
   }
   EXPECT_EQ(left, c.left);

@@ -33,7 +33,7 @@ void DragThumb(QScrollBar* bar, int to) {
 std::vector<std::string> ValuesSavedTo(const MemorySettingsStore& store, Setting setting) {
   std::vector<std::string> values;
   for (const Saved& s : store.Saves())
-    if (s.key == SpecOf(setting).key) values.push_back(s.value);
+    if (s.key == SchemaEntry(setting).key) values.push_back(s.value);
   return values;
 }
 

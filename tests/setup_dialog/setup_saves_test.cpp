@@ -60,7 +60,7 @@ TEST_F(SetupTest, CheckBoxesSaveZeroOrOneOnEachClick) {
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
     std::string first = wasOn ? "0" : "1", second = wasOn ? "1" : "0";
-    const std::string key(SpecOf(b.setting).key);
+    const std::string key(SchemaEntry(b.setting).key);
     EXPECT_EQ(store.Saves(), (std::vector<Saved>{{"Gobbleshot1", b.section, key, first},
                                                  {"Gobbleshot1", b.section, key, second}}))
         << b.name;
