@@ -7,7 +7,6 @@
 #include <fstream>
 #include <string>
 
-#include "settings/conversions.h"
 #include "settings/saver_settings_store.h"
 #include "settings/settings_schema.h"
 
@@ -25,17 +24,18 @@ void BM_SceneStartReads(benchmark::State& state) {
   const std::string path = folder + "/settings.ini";
   if (state.range(0) == 0) {
     SaverSettingsStore first(path);
-    SetRegistry(first);
+    ApplyFirstRunRule(first);
   } else {
     std::ofstream(path) << "[Startup]\nSetReg=2\n";
   }
   for (auto _ : state) {
     SaverSettingsStore store(path);
-    ApplyFirstRunRule(store);
+    SettingsSnapshot read(store);
+    ApplyFirstRunRule(store, read);
     int sum = 0;
     for (const SettingSpec& setting : SettingsSchema()) {
-      if (setting.kind == SettingKind::Integer) sum += GetIntegerSetting(store, setting.key);
-      else sum += static_cast<int>(GetSetting(store, setting.key).size());
+      if (setting.kind == SettingKind::Integer) sum += read.Integer(setting.id);
+      else sum += static_cast<int>(read.Text(setting.id).size());
     }
     benchmark::DoNotOptimize(sum);
   }

@@ -9,6 +9,7 @@
 #include "display/frame_events.h"
 #include "platform/clock.h"
 #include "settings/memory_settings_store.h"
+#include "settings/settings_schema.h"
 #include "startup/headless_show.h"
 
 namespace gs {
@@ -23,15 +24,15 @@ void BM_WholeShow(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     MemorySettingsStore store;
-    store.Save("Gobbleshot1", "Startup", "SetReg", "2");
-    store.Save("Gobbleshot1", "System", "TunePC", std::to_string(state.range(0)));
-    store.Save("Gobbleshot1", "System", "Clock", state.range(1) ? "1" : "0");
-    store.Save("Gobbleshot1", "System", "ShowMessage", state.range(1) ? "1" : "0");
-    store.Save("Gobbleshot1", "System", "Message", "Place a message here or turn off");
-    store.Save("Gobbleshot1", "System", "FontSize", "24");
-    store.Save("Gobbleshot1", "System", "FontSizeMsg", "16");
-    store.Save("Gobbleshot1", "System", "TuneScrSvr", "True");
-    store.Save("Gobbleshot1", "System", "RunMonitor", "True");
+    SaveSetting(store, Setting::SetReg, "2");
+    SaveSetting(store, Setting::TunePC, std::to_string(state.range(0)));
+    SaveSetting(store, Setting::Clock, state.range(1) ? "1" : "0");
+    SaveSetting(store, Setting::ShowMessage, state.range(1) ? "1" : "0");
+    SaveSetting(store, Setting::Message, "Place a message here or turn off");
+    SaveSetting(store, Setting::FontSize, "24");
+    SaveSetting(store, Setting::FontSizeMsg, "16");
+    SaveSetting(store, Setting::TuneScrSvr, "True");
+    SaveSetting(store, Setting::RunMonitor, "True");
     SimClock clock;
     HeadlessShow headless(clock, store, "show_bench", GS_DATA_DIR "/");
     ShowRig<SdlDisplay>& show = headless.show;

@@ -5,7 +5,6 @@
 #include "display/sprite_catalogue.h"
 #include "scene/saturating.h"
 #include "scene/scenes.h"
-#include "settings/conversions.h"
 #include "settings/settings_schema.h"
 #include "sound/sound_bank.h"
 
@@ -44,7 +43,10 @@ Form1::~Form1() {
 }
 
 void Form1::Form_Load() {
-  ApplyFirstRunRule(Store);
+  // One read of the store gives every setting; the first run's writes are
+  // remembered on the way.
+  SettingsSnapshot read(Store);
+  ApplyFirstRunRule(Store, read);
 
   show_.Scene = 1;
   show_.Scene1Step = show_.Scene2Step = show_.Scene3Step = show_.Scene4Step = 1;
@@ -53,22 +55,24 @@ void Form1::Form_Load() {
   show_.CannonArmed = true;
   show_.PilgrimHop = false;
 
-  auto integer = [this](std::string_view key) { return GetIntegerSetting(Store, key); };
   ShowSettings& settings = show_.settings;
-  settings.MouseSens = integer("MouseSens");
-  settings.ShowMessage = integer("ShowMessage");
-  settings.TunePC = integer("TunePC");
-  settings.Message = GetSetting(Store, "Message");
-  settings.FontSizeMsg = GetSetting(Store, "FontSizeMsg");
-  settings.Clock = integer("Clock");
-  settings.FontSize = GetSetting(Store, "FontSize");
-  settings.VolumeTurkey = integer("VolumeTurkey");
-  settings.VolumeGuns = integer("VolumeGuns");
-  settings.VolumeCow = integer("VolumeCow");
-  settings.SoundTurkey = integer("SoundTurkey");
-  settings.SoundGuns = integer("SoundGuns");
-  settings.SoundCow = integer("SoundCow");
-  settings.PwrSave = integer("PwrSave");
+  settings.MouseSens = read.Integer(Setting::MouseSens);
+  settings.ShowMessage = read.Integer(Setting::ShowMessage);
+  settings.TunePC = read.Integer(Setting::TunePC);
+  settings.Message = read.Text(Setting::Message);
+  settings.FontSizeMsg = read.Text(Setting::FontSizeMsg);
+  settings.Clock = read.Integer(Setting::Clock);
+  settings.FontSize = read.Text(Setting::FontSize);
+  settings.VolumeTurkey = read.Integer(Setting::VolumeTurkey);
+  settings.VolumeGuns = read.Integer(Setting::VolumeGuns);
+  settings.VolumeCow = read.Integer(Setting::VolumeCow);
+  settings.SoundTurkey = read.Integer(Setting::SoundTurkey);
+  settings.SoundGuns = read.Integer(Setting::SoundGuns);
+  settings.SoundCow = read.Integer(Setting::SoundCow);
+  settings.PwrSave = read.Integer(Setting::PwrSave);
+  // The display session skips the notices already shown.
+  show_.MonitorNoticeDone = read.Boolean(Setting::RunMonitor);
+  show_.TuneNoticeDone = read.Boolean(Setting::TuneScrSvr);
 
   platform_.ShowPointer(false);
   pointerHidden_ = true;
@@ -116,9 +120,6 @@ void Form1::OpenDirectDrawSession() {
     Loop.Quit(exitStatus_);
     return;
   }
-
-  show_.MonitorNoticeDone = ToBoolean(GetSetting(Store, "RunMonitor"));
-  show_.TuneNoticeDone = ToBoolean(GetSetting(Store, "TuneScrSvr"));
 
   for (const CatalogueRow& row : SpriteCatalogue()) {
     if (row.holder == &SpriteHolders::hMonitorNotice && show_.MonitorNoticeDone) continue;
@@ -182,14 +183,14 @@ void Form1::Timer3_Timer() {
     show_.NoticeSecondsLeft = static_cast<int16_t>(30 - show_.NoticeTicks);
     if (show_.NoticeTicks == 30) {
       show_.TuneNoticeDone = true;
-      SaveSetting(Store, "TuneScrSvr", "True");
+      SaveSetting(Store, Setting::TuneScrSvr, "True");
     }
   }
   if (show_.TuneNoticeDone && !show_.MonitorNoticeDone) {
     show_.NoticeSecondsLeft = static_cast<int16_t>(60 - show_.NoticeTicks);
     if (show_.NoticeTicks == 60) {
       show_.MonitorNoticeDone = true;
-      SaveSetting(Store, "RunMonitor", "True");
+      SaveSetting(Store, Setting::RunMonitor, "True");
     }
   }
   if (show_.NoticeTicks > 500) {

@@ -103,9 +103,10 @@ std::optional<std::string> IniSettingsStore::ReadFile(std::string* problem) cons
   return std::nullopt;
 }
 
-std::optional<std::string> IniSettingsStore::ReadProblem() const {
+std::optional<std::string> IniSettingsStore::ReadProblem() {
   std::string problem;
-  if (ReadFile(&problem)) return std::nullopt;
+  checkedText_ = ReadFile(&problem);
+  if (checkedText_) return std::nullopt;
   return problem;
 }
 
@@ -206,6 +207,7 @@ std::optional<IniDocument> IniSettingsStore::ReadForSaving(std::string* problem,
 
 void IniSettingsStore::Save(std::string_view app, std::string_view section, std::string_view key,
                             std::string_view value) {
+  checkedText_.reset();  // a later read must see this save
   if (path_.empty()) {
     ReportProblemOnce("settings", std::string(kNoSettingsFolder) + ", so nothing is saved");
     return;
@@ -245,21 +247,34 @@ void IniSettingsStore::Save(std::string_view app, std::string_view section, std:
 
 std::string IniSettingsStore::Get(std::string_view app, std::string_view section, std::string_view key,
                                   std::string_view defaultValue) {
+  const SettingName name{section, key};
+  std::optional<std::string> value = FindAll(app, {&name, 1}).front();
+  return value ? *value : std::string(defaultValue);
+}
+
+std::vector<std::optional<std::string>> IniSettingsStore::FindAll(std::string_view app,
+                                                                  std::span<const SettingName> names) {
+  std::vector<std::optional<std::string>> values(names.size());
   if (path_.empty()) {
     ReportProblemOnce("settings", std::string(kNoSettingsFolder) + ", so nothing is saved");
-    return std::string(defaultValue);
+    return values;
   }
   std::string problem;
-  std::optional<std::string> text = ReadFile(&problem);
+  std::optional<std::string> text = std::move(checkedText_);
+  checkedText_.reset();
+  if (!text) text = ReadFile(&problem);
   if (!text) {
     ReportProblemOnce(path_, "cannot be read (" + problem + ")");
-    return std::string(defaultValue);
+    return values;
   }
   bool whole = true;
-  const std::string fullSection = SectionFor(app, section);
-  std::optional<std::string> value = Understand(std::move(*text), whole).Get(fullSection, key);
-  if (!value && !whole) value = wholeDocument_->Get(fullSection, key);
-  return value ? *value : std::string(defaultValue);
+  const IniDocument& doc = Understand(std::move(*text), whole);
+  for (size_t i = 0; i < names.size(); ++i) {
+    const std::string fullSection = SectionFor(app, names[i].section);
+    values[i] = doc.Get(fullSection, names[i].key);
+    if (!values[i] && !whole) values[i] = wholeDocument_->Get(fullSection, names[i].key);
+  }
+  return values;
 }
 
 }  // namespace gs

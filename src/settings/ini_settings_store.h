@@ -28,7 +28,7 @@ inline constexpr std::string_view kNoSettingsFolder =
 // letter case) live in their own section; any other application name is kept
 // in the same file under the section "<app>\<section>".
 //
-// Get reads the file afresh each time. Save takes an exclusive lock on
+// Get and FindAll read the file afresh each time. Save takes an exclusive lock on
 // "<file>.lock", re-reads the file, changes the one value, writes a temporary
 // file beside it, syncs it and renames it over the old one, so that two
 // processes never lose each other's changes and a reader never sees half a
@@ -51,12 +51,16 @@ class IniSettingsStore : public SettingsStore {
             std::string_view value) override;
   std::string Get(std::string_view app, std::string_view section, std::string_view key,
                   std::string_view defaultValue) override;
+  std::vector<std::optional<std::string>> FindAll(std::string_view app,
+                                                  std::span<const SettingName> names) override;
 
   const std::string& path() const { return path_; }
 
   // What is wrong when the file exists but cannot be read (too large, not a
   // regular file, no permission); nullopt when it reads or does not exist.
-  std::optional<std::string> ReadProblem() const;
+  // The text read is kept for the next Get or FindAll, so that a check at
+  // start-up does not cost a second read.
+  std::optional<std::string> ReadProblem();
 
   // True when the file exists and its owner may not write it.
   bool IsReadOnly() const;
@@ -82,6 +86,7 @@ class IniSettingsStore : public SettingsStore {
   UniqueFd LockForSaving() const;
 
   std::string path_;
+  std::optional<std::string> checkedText_;  // read by ReadProblem, not yet used
   std::string wholeText_;                  // the last read that was whole
   std::optional<IniDocument> wholeDocument_;  // and its parse
   IniDocument untrusted_;                     // a read that was not whole

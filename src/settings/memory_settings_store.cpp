@@ -23,4 +23,11 @@ std::string MemorySettingsStore::Get(std::string_view app, std::string_view sect
   return value ? *value : std::string(defaultValue);
 }
 
+std::vector<std::optional<std::string>> MemorySettingsStore::FindAll(std::string_view app,
+                                                                     std::span<const SettingName> names) {
+  std::vector<std::optional<std::string>> values;
+  for (const SettingName& name : names) values.push_back(Find(app, name.section, name.key));
+  return values;
+}
+
 }  // namespace gs

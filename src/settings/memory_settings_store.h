@@ -23,6 +23,8 @@ class MemorySettingsStore : public SettingsStore {
             std::string_view value) override;
   std::string Get(std::string_view app, std::string_view section, std::string_view key,
                   std::string_view defaultValue) override;
+  std::vector<std::optional<std::string>> FindAll(std::string_view app,
+                                                  std::span<const SettingName> names) override;
 
   // The stored value, or nullopt when the key was never saved.
   std::optional<std::string> Find(std::string_view app, std::string_view section,

@@ -17,4 +17,12 @@ std::string OverlaySettingsStore::Get(std::string_view app, std::string_view sec
   return underlying_.Get(app, section, key, defaultValue);
 }
 
+std::vector<std::optional<std::string>> OverlaySettingsStore::FindAll(std::string_view app,
+                                                                      std::span<const SettingName> names) {
+  std::vector<std::optional<std::string>> values = underlying_.FindAll(app, names);
+  for (size_t i = 0; i < names.size(); ++i)
+    if (std::optional<std::string> own = writes_.Find(app, names[i].section, names[i].key)) values[i] = own;
+  return values;
+}
+
 }  // namespace gs

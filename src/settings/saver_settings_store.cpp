@@ -33,4 +33,13 @@ std::string SaverSettingsStore::Get(std::string_view app, std::string_view secti
   return usesFile_ ? file_.Get(app, section, key, defaultValue) : std::string(defaultValue);
 }
 
+std::vector<std::optional<std::string>> SaverSettingsStore::FindAll(std::string_view app,
+                                                                    std::span<const SettingName> names) {
+  std::vector<std::optional<std::string>> values =
+      usesFile_ ? file_.FindAll(app, names) : std::vector<std::optional<std::string>>(names.size());
+  for (size_t i = 0; i < names.size(); ++i)
+    if (std::optional<std::string> mine = own_.Find(app, names[i].section, names[i].key)) values[i] = mine;
+  return values;
+}
+
 }  // namespace gs

@@ -25,6 +25,8 @@ class SaverSettingsStore : public SettingsStore {
             std::string_view value) override;
   std::string Get(std::string_view app, std::string_view section, std::string_view key,
                   std::string_view defaultValue) override;
+  std::vector<std::optional<std::string>> FindAll(std::string_view app,
+                                                  std::span<const SettingName> names) override;
 
   // False when the file could not be read at the start and is left alone.
   bool UsesFile() const { return usesFile_; }

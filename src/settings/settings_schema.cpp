@@ -4,34 +4,41 @@
 #include <array>
 #include <string>
 
-#include "settings/conversions.h"
 #include "platform/problem_report.h"
-#include "platform/text.h"
+#include "settings/conversions.h"
 
 namespace gs {
 namespace {
 
 using K = SettingKind;
+using S = Setting;
 
-constexpr std::array<SettingSpec, 17> kSchema{{
-    {"Sound", "SoundCow", K::Integer, "1", "1", "Sound", 0, 1},
-    {"Sound", "SoundGuns", K::Integer, "1", "1", "Sound", 0, 1},
-    {"Sound", "SoundTurkey", K::Integer, "1", "1", "Sound", 0, 1},
-    {"System", "Clock", K::Integer, "0", "1", "system", 0, 1},
-    {"System", "FontSize", K::Text, "24", "1", "system"},
-    {"System", "FontSizeMsg", K::Text, "16", "1", "system"},
-    {"System", "Message", K::Text, "Place a message here or turn off", "1", "system"},
-    {"System", "MouseSens", K::Integer, "4", "1", "system", 2, 20},
-    {"System", "RunMonitor", K::Boolean, "False", "", "System"},
-    {"System", "ShowMessage", K::Integer, "0", "1", "system", 0, 1},
-    {"System", "TunePC", K::Integer, "6", "1", "system", 0, 20},
-    {"System", "TuneScrSvr", K::Boolean, "False", "", "System"},
-    {"Volume", "VolumeCow", K::Integer, "0", "1", "Volume", -2500, 0},
-    {"Volume", "VolumeGuns", K::Integer, "0", "1", "Volume", -2500, 0},
-    {"Volume", "VolumeTurkey", K::Integer, "0", "1", "Volume", -2500, 0},
-    {"System", "PwrSave", K::Integer, "0", "1", "System", 0, 1},
-    {"Startup", "SetReg", K::Integer, "2", "1", "Startup"},
+constexpr std::array<SettingSpec, kSettingCount> kSchema{{
+    {S::SoundCow, "Sound", "SoundCow", K::Integer, "1", "1", "Sound", 0, 1},
+    {S::SoundGuns, "Sound", "SoundGuns", K::Integer, "1", "1", "Sound", 0, 1},
+    {S::SoundTurkey, "Sound", "SoundTurkey", K::Integer, "1", "1", "Sound", 0, 1},
+    {S::Clock, "System", "Clock", K::Integer, "0", "1", "system", 0, 1},
+    {S::FontSize, "System", "FontSize", K::Text, "24", "1", "system"},
+    {S::FontSizeMsg, "System", "FontSizeMsg", K::Text, "16", "1", "system"},
+    {S::Message, "System", "Message", K::Text, "Place a message here or turn off", "1", "system"},
+    {S::MouseSens, "System", "MouseSens", K::Integer, "4", "1", "system", 2, 20},
+    {S::RunMonitor, "System", "RunMonitor", K::Boolean, "False", "", "System"},
+    {S::ShowMessage, "System", "ShowMessage", K::Integer, "0", "1", "system", 0, 1},
+    {S::TunePC, "System", "TunePC", K::Integer, "6", "1", "system", 0, 20},
+    {S::TuneScrSvr, "System", "TuneScrSvr", K::Boolean, "False", "", "System"},
+    {S::VolumeCow, "Volume", "VolumeCow", K::Integer, "0", "1", "Volume", -2500, 0},
+    {S::VolumeGuns, "Volume", "VolumeGuns", K::Integer, "0", "1", "Volume", -2500, 0},
+    {S::VolumeTurkey, "Volume", "VolumeTurkey", K::Integer, "0", "1", "Volume", -2500, 0},
+    {S::PwrSave, "System", "PwrSave", K::Integer, "0", "1", "System", 0, 1},
+    {S::SetReg, "Startup", "SetReg", K::Integer, "2", "1", "Startup"},
 }};
+
+constexpr bool InSettingOrder() {
+  for (size_t i = 0; i < kSchema.size(); ++i)
+    if (static_cast<size_t>(kSchema[i].id) != i) return false;
+  return true;
+}
+static_assert(InSettingOrder(), "the table is indexed by Setting");
 
 // A stored value as a message may show it, kept short; the problem line
 // itself takes out control characters, as it does in every message.
@@ -48,52 +55,55 @@ std::string Quoted(std::string_view text) {
 
 std::span<const SettingSpec> SettingsSchema() { return kSchema; }
 
-const SettingSpec* FindSetting(std::string_view key) {
-  for (const SettingSpec& setting : kSchema)
-    if (SameName(setting.key, key)) return &setting;
-  return nullptr;
+const SettingSpec& SchemaEntry(Setting setting) { return kSchema[static_cast<size_t>(setting)]; }
+
+SettingsSnapshot::SettingsSnapshot(SettingsStore& store) {
+  std::array<SettingName, kSettingCount> names;
+  for (const SettingSpec& entry : kSchema) names[Index(entry.id)] = {entry.section, entry.key};
+  std::vector<std::optional<std::string>> values = store.FindAll(kAppName, names);
+  for (size_t i = 0; i < kSettingCount && i < values.size(); ++i) stored_[i] = std::move(values[i]);
 }
 
-std::string GetSetting(SettingsStore& store, std::string_view key) {
-  const SettingSpec* setting = FindSetting(key);
-  if (!setting) return {};
-  return store.Get(kAppName, setting->section, setting->key, setting->readDefault);
+std::string SettingsSnapshot::Text(Setting setting) const {
+  const std::optional<std::string>& value = stored_[Index(setting)];
+  return value ? *value : std::string(SchemaEntry(setting).readDefault);
 }
 
-int16_t GetIntegerSetting(SettingsStore& store, std::string_view key) {
-  const SettingSpec* setting = FindSetting(key);
-  if (!setting) return 0;
-  const std::string text = store.Get(kAppName, setting->section, setting->key, setting->readDefault);
+int16_t SettingsSnapshot::Integer(Setting setting) const {
+  const SettingSpec& entry = SchemaEntry(setting);
+  const std::string text = Text(setting);
   const int16_t value = ToInteger(text);
-  if (setting->low > setting->high || (value >= setting->low && value <= setting->high)) return value;
-  // The read default may be stored or stand for an absent key; only a
-  // second look with another default tells, and only this rare case pays.
-  if (text == setting->readDefault && store.Get(kAppName, setting->section, setting->key, "") != text)
-    return value;
-  const bool onOff = setting->low == 0 && setting->high == 1;
-  const int16_t taken = onOff ? int16_t{0} : std::clamp(value, setting->low, setting->high);
-  const std::string range =
-      onOff ? std::string(", not 0 or 1")
-            : ", outside " + std::to_string(setting->low) + " to " + std::to_string(setting->high);
-  ReportProblemOnce("settings", std::string(setting->key) + " is " + Quoted(text) + range + "; taken as " +
+  // The read default of an absent key is taken as it is.
+  if (entry.low > entry.high || (value >= entry.low && value <= entry.high) || !IsStored(setting)) return value;
+  const bool onOff = entry.low == 0 && entry.high == 1;
+  const int16_t taken = onOff ? int16_t{0} : std::clamp(value, entry.low, entry.high);
+  const std::string range = onOff ? std::string(", not 0 or 1")
+                                  : ", outside " + std::to_string(entry.low) + " to " + std::to_string(entry.high);
+  ReportProblemOnce("settings", std::string(entry.key) + " is " + Quoted(text) + range + "; taken as " +
                                     std::to_string(taken) + " until it is changed in the settings dialog");
   return taken;
 }
 
-void SaveSetting(SettingsStore& store, std::string_view key, std::string_view value) {
-  const SettingSpec* setting = FindSetting(key);
-  if (!setting) return;
-  store.Save(kAppName, setting->savedSection, setting->key, value);
+bool SettingsSnapshot::Boolean(Setting setting) const { return ToBoolean(Text(setting)); }
+
+void SaveSetting(SettingsStore& store, Setting setting, std::string_view value) {
+  const SettingSpec& entry = SchemaEntry(setting);
+  store.Save(kAppName, entry.savedSection, entry.key, value);
 }
 
-void SetRegistry(SettingsStore& store) {
-  for (const SettingSpec& setting : kSchema) store.Save(kAppName, setting.section, setting.key, setting.firstRunValue);
+bool ApplyFirstRunRule(SettingsStore& store, SettingsSnapshot& read) {
+  if (ToInteger(read.Text(Setting::SetReg)) == 2) return false;
+  for (const SettingSpec& entry : kSchema) {
+    if (entry.id != Setting::SetReg && read.IsStored(entry.id)) continue;
+    store.Save(kAppName, entry.section, entry.key, entry.firstRunValue);
+    read.Remember(entry.id, entry.firstRunValue);
+  }
+  return true;
 }
 
 bool ApplyFirstRunRule(SettingsStore& store) {
-  if (ToInteger(GetSetting(store, "SetReg")) == 2) return false;
-  SetRegistry(store);
-  return true;
+  SettingsSnapshot read(store);
+  return ApplyFirstRunRule(store, read);
 }
 
 }  // namespace gs

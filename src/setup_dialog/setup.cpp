@@ -186,19 +186,19 @@ void Setup::BuildSettingsTab(QWidget* page) {
       "If you have your Monitor set to turn off enabling this will keep that setting, otherwise the "
       "screensaver will ignore those settings");
 
-  ConnectCheckBox(ChkTurkey, "SoundTurkey");
-  ConnectCheckBox(ChkGuns, "SoundGuns");
-  ConnectCheckBox(ChkCow, "SoundCow");
-  ConnectCheckBox(chkClock, "Clock");
-  ConnectCheckBox(chkShowMessage, "ShowMessage");
-  ConnectCheckBox(chkPowerSave, "PwrSave");
-  ConnectVolumeBar(hsbTurkey, "VolumeTurkey");
-  ConnectVolumeBar(hsbGuns, "VolumeGuns");
-  ConnectVolumeBar(hsbCow, "VolumeCow");
-  ConnectTrackedBar(hsbMouseS, txtMouseS, "MouseSens");
-  ConnectTextBox(txtFontSize, "FontSize");
-  ConnectTextBox(txtFontSizeMsg, "FontSizeMsg");
-  ConnectTextBox(txtMessage, "Message");
+  ConnectCheckBox(ChkTurkey, Setting::SoundTurkey);
+  ConnectCheckBox(ChkGuns, Setting::SoundGuns);
+  ConnectCheckBox(ChkCow, Setting::SoundCow);
+  ConnectCheckBox(chkClock, Setting::Clock);
+  ConnectCheckBox(chkShowMessage, Setting::ShowMessage);
+  ConnectCheckBox(chkPowerSave, Setting::PwrSave);
+  ConnectVolumeBar(hsbTurkey, Setting::VolumeTurkey);
+  ConnectVolumeBar(hsbGuns, Setting::VolumeGuns);
+  ConnectVolumeBar(hsbCow, Setting::VolumeCow);
+  ConnectTrackedBar(hsbMouseS, txtMouseS, Setting::MouseSens);
+  ConnectTextBox(txtFontSize, Setting::FontSize);
+  ConnectTextBox(txtFontSizeMsg, Setting::FontSizeMsg);
+  ConnectTextBox(txtMessage, Setting::Message);
 }
 
 void Setup::BuildTuneTab(QWidget* page) {
@@ -230,7 +230,7 @@ void Setup::BuildTuneTab(QWidget* page) {
             "the screensaver.  When you find a setting pleasing, use it.",
             Twips(195, 2895, 6900, 480), true);
 
-  ConnectTrackedBar(hsbTunePC, txtTunePC, "TunePC");
+  ConnectTrackedBar(hsbTunePC, txtTunePC, Setting::TunePC);
 }
 
 void Setup::BuildButtons() {
@@ -255,65 +255,66 @@ void Setup::BuildButtons() {
 }
 
 void Setup::Load() {
-  // Controls show what is stored, clamped to what they can show; nothing is
-  // saved until the user changes a control.
+  // Controls show what is stored, clamped to what they can show; nothing else
+  // is saved until the user changes a control.
   loading_ = true;
-  auto get = [this](std::string_view key) { return GetSetting(store_, key); };
-  auto setBar = [this](QScrollBar* bar, std::string_view key) { bar->setValue(GetIntegerSetting(store_, key)); };
+  // A store the saver has never started on gets its first run now, so the
+  // dialog shows the first-run values rather than the read defaults.
+  SettingsSnapshot read(store_);
+  ApplyFirstRunRule(store_, read);
+  auto setBar = [&read](QScrollBar* bar, Setting setting) { bar->setValue(read.Integer(setting)); };
   // The show plays a 0/1 setting only when it is exactly 1.
-  auto setBox = [this](QCheckBox* box, std::string_view key) {
-    box->setChecked(GetIntegerSetting(store_, key) == 1);
-  };
+  auto setBox = [&read](QCheckBox* box, Setting setting) { box->setChecked(read.Integer(setting) == 1); };
   auto setText = [](QLineEdit* box, const std::string& text) { box->setText(QString::fromStdString(text)); };
 
-  setBar(hsbMouseS, "MouseSens");
-  setBox(chkShowMessage, "ShowMessage");
-  setBar(hsbTunePC, "TunePC");
-  setText(txtMessage, get("Message"));
-  setText(txtFontSizeMsg, get("FontSizeMsg"));
-  setBox(chkClock, "Clock");
-  setText(txtFontSize, get("FontSize"));
-  setBox(chkPowerSave, "PwrSave");
-  setBar(hsbTurkey, "VolumeTurkey");
-  setBar(hsbGuns, "VolumeGuns");
-  setBar(hsbCow, "VolumeCow");
-  setBox(ChkTurkey, "SoundTurkey");
-  setBox(ChkGuns, "SoundGuns");
-  setBox(ChkCow, "SoundCow");
+  setBar(hsbMouseS, Setting::MouseSens);
+  setBox(chkShowMessage, Setting::ShowMessage);
+  setBar(hsbTunePC, Setting::TunePC);
+  setText(txtMessage, read.Text(Setting::Message));
+  setText(txtFontSizeMsg, read.Text(Setting::FontSizeMsg));
+  setBox(chkClock, Setting::Clock);
+  setText(txtFontSize, read.Text(Setting::FontSize));
+  setBox(chkPowerSave, Setting::PwrSave);
+  setBar(hsbTurkey, Setting::VolumeTurkey);
+  setBar(hsbGuns, Setting::VolumeGuns);
+  setBar(hsbCow, Setting::VolumeCow);
+  setBox(ChkTurkey, Setting::SoundTurkey);
+  setBox(ChkGuns, Setting::SoundGuns);
+  setBox(ChkCow, Setting::SoundCow);
   txtMouseS->setText(QString::number(hsbMouseS->value()));
   txtTunePC->setText(QString::number(hsbTunePC->value()));
   for (QLineEdit* box : {txtMessage, txtFontSizeMsg, txtFontSize}) box->setCursorPosition(0);
   loading_ = false;
 }
 
-void Setup::Save(const char* key, const QString& value) {
+void Setup::Save(Setting setting, const QString& value) {
   if (loading_) return;
-  SaveSetting(store_, key, value.toStdString());
+  SaveSetting(store_, setting, value.toStdString());
 }
 
-void Setup::ConnectCheckBox(QCheckBox* box, const char* key) {
-  connect(box, &QCheckBox::clicked, this, [this, key](bool checked) { Save(key, checked ? "1" : "0"); });
+void Setup::ConnectCheckBox(QCheckBox* box, Setting setting) {
+  connect(box, &QCheckBox::clicked, this, [this, setting](bool checked) { Save(setting, checked ? "1" : "0"); });
 }
 
-void Setup::ConnectVolumeBar(QScrollBar* bar, const char* key) {
+void Setup::ConnectVolumeBar(QScrollBar* bar, Setting setting) {
   // Without tracking the value changes only where a drag ends, or by one on
   // each arrow or trough click.
   bar->setTracking(false);
   connect(bar, &QScrollBar::valueChanged, this,
-          [this, key](int value) { Save(key, QString::number(value)); });
+          [this, setting](int value) { Save(setting, QString::number(value)); });
 }
 
-void Setup::ConnectTrackedBar(QScrollBar* bar, QLineEdit* valueBox, const char* key) {
+void Setup::ConnectTrackedBar(QScrollBar* bar, QLineEdit* valueBox, Setting setting) {
   bar->setTracking(true);
-  connect(bar, &QScrollBar::valueChanged, this, [this, valueBox, key](int value) {
+  connect(bar, &QScrollBar::valueChanged, this, [this, valueBox, setting](int value) {
     if (loading_) return;
     valueBox->setText(QString::number(value));
-    Save(key, QString::number(value));
+    Save(setting, QString::number(value));
   });
 }
 
-void Setup::ConnectTextBox(QLineEdit* box, const char* key) {
-  connect(box, &QLineEdit::textChanged, this, [this, key](const QString& text) { Save(key, text); });
+void Setup::ConnectTextBox(QLineEdit* box, Setting setting) {
+  connect(box, &QLineEdit::textChanged, this, [this, setting](const QString& text) { Save(setting, text); });
 }
 
 void Setup::ShowCentred() {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "settings/settings_store.h"
+#include "settings/settings_schema.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -13,9 +13,10 @@ class QTabWidget;
 namespace gs {
 
 // The settings dialog "Gobbleshot Control Box". Every change the user makes
-// is saved to the store at once; opening the dialog saves nothing, and a
-// stored value a control cannot show is shown clamped and left as stored
-// until the user changes that control.
+// is saved to the store at once. Opening the dialog saves nothing but the
+// first run of a store the saver never started on; a stored value a control
+// cannot show is shown clamped and left as stored until the user changes
+// that control.
 class Setup : public QDialog {
   Q_OBJECT
 
@@ -38,11 +39,11 @@ class Setup : public QDialog {
   void BuildButtons();
   void Load();
 
-  void ConnectCheckBox(QCheckBox* box, const char* key);
-  void ConnectVolumeBar(QScrollBar* bar, const char* key);
-  void ConnectTrackedBar(QScrollBar* bar, QLineEdit* valueBox, const char* key);
-  void ConnectTextBox(QLineEdit* box, const char* key);
-  void Save(const char* key, const QString& value);
+  void ConnectCheckBox(QCheckBox* box, Setting setting);
+  void ConnectVolumeBar(QScrollBar* bar, Setting setting);
+  void ConnectTrackedBar(QScrollBar* bar, QLineEdit* valueBox, Setting setting);
+  void ConnectTextBox(QLineEdit* box, Setting setting);
+  void Save(Setting setting, const QString& value);
 
   void cmdAbout_Click();
   void cmdHelp_Click();

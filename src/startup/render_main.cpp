@@ -30,6 +30,9 @@ class LoggingStore : public SettingsStore {
                   std::string_view def) override {
     return inner_.Get(app, section, key, def);
   }
+  std::vector<std::optional<std::string>> FindAll(std::string_view app, std::span<const SettingName> names) override {
+    return inner_.FindAll(app, names);
+  }
 
  private:
   SettingsStore& inner_;

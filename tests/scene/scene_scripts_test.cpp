@@ -12,10 +12,11 @@ using gs::testing::FormTest;
 class SceneTest : public FormTest {
  protected:
   Form1& Ready() {
-    SeedStore({{"TunePC", "0"}, {"RunMonitor", "True"}, {"TuneScrSvr", "True"}, {"Clock", "0"}, {"ShowMessage", "0"}});
-    store.Save(kAppName, "Sound", "SoundTurkey", "1");
-    store.Save(kAppName, "Sound", "SoundGuns", "1");
-    store.Save(kAppName, "Sound", "SoundCow", "1");
+    SeedStore({{Setting::TunePC, "0"}, {Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"},
+               {Setting::Clock, "0"}, {Setting::ShowMessage, "0"}});
+    SaveSetting(store, Setting::SoundTurkey, "1");
+    SaveSetting(store, Setting::SoundGuns, "1");
+    SaveSetting(store, Setting::SoundCow, "1");
     Form1& f = Load();
     display.ClearCalls();
     audio.ClearCalls();
@@ -108,8 +109,9 @@ TEST_F(SceneTest, LaterShowsWipeInOneFrameAndScene8EndsInBlackWithAReset) {
 }
 
 TEST_F(SceneTest, OverlayTextsAndFontSizes) {
-  SeedStore({{"TunePC", "6"}, {"Clock", "1"}, {"ShowMessage", "1"}, {"FontSize", "not a number"},
-             {"FontSizeMsg", "12.5"}, {"Message", "Hello"}, {"RunMonitor", "False"}, {"TuneScrSvr", "True"}});
+  SeedStore({{Setting::TunePC, "6"}, {Setting::Clock, "1"}, {Setting::ShowMessage, "1"},
+             {Setting::FontSize, "not a number"}, {Setting::FontSizeMsg, "12.5"}, {Setting::Message, "Hello"},
+             {Setting::RunMonitor, "False"}, {Setting::TuneScrSvr, "True"}});
   Show& f = Load().show();
   f.NoticeSecondsLeft = 7;
   display.ClearCalls();

@@ -21,7 +21,7 @@ struct RateCase {
 class SceneRateTest : public FormTest, public ::testing::WithParamInterface<RateCase> {};
 
 TEST_P(SceneRateTest, FrameEventsComeAt150ASecond) {
-  SeedStore({{"TunePC", GetParam().tunePC}, {"RunMonitor", "True"}, {"TuneScrSvr", "True"}});
+  SeedStore({{Setting::TunePC, GetParam().tunePC}, {Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"}});
   Load();
   display.ClearCalls();
   RunFor(10.0);
@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(TunePC, SceneRateTest,
 // Between scene frames a Frame event may wait only while nothing it draws
 // has changed: the overlays change with the timers.
 TEST_F(FormTest, OnlyFramesThatDrawNothingNewMayWait) {
-  SeedStore({{"TunePC", "6"}, {"RunMonitor", "False"}, {"TuneScrSvr", "False"}});
+  SeedStore({{Setting::TunePC, "6"}, {Setting::RunMonitor, "False"}, {Setting::TuneScrSvr, "False"}});
   Form1& f = Load();
   EXPECT_EQ(f.QuietFramesAhead(), 0);  // the first event draws the notice
   f.TegoDDrw1_Frame();
@@ -59,11 +59,11 @@ TEST_F(FormTest, OnlyFramesThatDrawNothingNewMayWait) {
 // A scene window on a loop and doubles of its own, with settings of a user
 // who has been through the first run.
 struct Rig {
-  Rig(const std::string& folder, std::initializer_list<std::pair<const char*, std::string>> system,
+  Rig(const std::string& folder, std::initializer_list<std::pair<Setting, std::string>> system,
       double startTimeOfDay)
       : clock(startTimeOfDay), show(clock, audio, store, platform, folder) {
-    store.Save(kAppName, "Startup", "SetReg", "2");
-    for (const auto& [key, value] : system) store.Save(kAppName, "System", key, value);
+    SaveSetting(store, Setting::SetReg, "2");
+    for (const auto& [key, value] : system) SaveSetting(store, key, value);
     store.ClearSaves();
     show.display.logQueries = false;
     show.form.Form_Load();
@@ -84,9 +84,10 @@ TEST_F(FormTest, QuietFramesRunLateWithTheSameResultAndFewWakeUps) {
   auto run = [&](bool realTime) {
     // The clock passes midnight on the way.
     auto rig = std::make_unique<Rig>(Folder(),
-                                     std::initializer_list<std::pair<const char*, std::string>>{
-                                         {"TunePC", "6"}, {"Clock", "1"}, {"FontSize", "24"},
-                                         {"ShowMessage", "0"}, {"TuneScrSvr", "False"}, {"RunMonitor", "False"}},
+                                     std::initializer_list<std::pair<Setting, std::string>>{
+                                         {Setting::TunePC, "6"}, {Setting::Clock, "1"}, {Setting::FontSize, "24"},
+                                         {Setting::ShowMessage, "0"}, {Setting::TuneScrSvr, "False"},
+                                         {Setting::RunMonitor, "False"}},
                                      23 * 3600.0 + 59 * 60.0 + 50);
     rig->show.display.logQueries = true;
     rig->show.loop.AddTimer(kSeconds * 1000000, [&] { rig->show.loop.Quit(0); });
@@ -115,8 +116,9 @@ TEST_F(FormTest, QuietFramesRunLateWithTheSameResultAndFewWakeUps) {
 TEST_F(FormTest, EveryTunePCPlaysTheWholeShowAndStartsAgain) {
   const std::vector<int> twoShows{1, 2, 3, 4, 5, 6, 7, 8, 1, 2, 3, 4, 5, 6, 7, 8, 1};
   for (int tune = 0; tune <= 20; ++tune) {
-    Rig rig(Folder(), {{"TunePC", std::to_string(tune)}, {"RunMonitor", "True"}, {"TuneScrSvr", "True"},
-                       {"Clock", "0"}, {"ShowMessage", "0"}}, 12 * 3600.0);
+    Rig rig(Folder(), {{Setting::TunePC, std::to_string(tune)}, {Setting::RunMonitor, "True"},
+                       {Setting::TuneScrSvr, "True"}, {Setting::Clock, "0"}, {Setting::ShowMessage, "0"}},
+            12 * 3600.0);
     const Form1& f = rig.show.form;
     std::vector<int> order{f.show().Scene};
     for (int second = 0; second < 1000 && order.size() < twoShows.size(); ++second) {

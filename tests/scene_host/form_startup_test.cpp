@@ -14,7 +14,7 @@ using ::testing::ElementsAre;
 TEST_F(FormTest, FirstStartWritesDefaultsBeforeReadingAndCopiesThem) {
   Form1& f = Load();
   EXPECT_EQ(store.Saves().size(), 17u);
-  EXPECT_EQ(store.Saves().back().key, "SetReg");
+  EXPECT_EQ(store.Saves().back().key, SchemaEntry(Setting::SetReg).key);
   EXPECT_EQ(f.show().settings.MouseSens, 4);
   EXPECT_EQ(f.show().settings.TunePC, 6);
   EXPECT_EQ(f.show().settings.Clock, 0);
@@ -35,6 +35,17 @@ TEST_F(FormTest, FirstStartWritesDefaultsBeforeReadingAndCopiesThem) {
   EXPECT_FALSE(f.show().PilgrimHop);
   EXPECT_THAT(platform.calls, ElementsAre("HidePointer"));
   EXPECT_EQ(display.calls().front(), "OpenDisplay(800,600,16,\"\")");
+}
+
+TEST_F(FormTest, FirstStartKeepsWhatTheUserAlreadySet) {
+  SaveSetting(store, Setting::Clock, "1");
+  SaveSetting(store, Setting::Message, "My own words");
+  store.ClearSaves();
+  Form1& f = Load();
+  EXPECT_EQ(store.Saves().size(), 15u);
+  EXPECT_EQ(f.show().settings.Clock, 1);
+  EXPECT_EQ(f.show().settings.Message, "My own words");
+  EXPECT_EQ(f.show().settings.TunePC, 6);
 }
 
 TEST_F(FormTest, MarkerWithoutKeysReadsEveryKeyAsOne) {
@@ -60,7 +71,7 @@ struct CatalogueCase {
 class CatalogueTest : public FormTest, public ::testing::WithParamInterface<CatalogueCase> {};
 
 TEST_P(CatalogueTest, BuildsEveryRowWithItsLoads) {
-  SeedStore({{"RunMonitor", GetParam().runMonitor}, {"TuneScrSvr", GetParam().tuneScrSvr}});
+  SeedStore({{Setting::RunMonitor, GetParam().runMonitor}, {Setting::TuneScrSvr, GetParam().tuneScrSvr}});
   Form1& f = Load();
   EXPECT_EQ(display.CountCalls("CreateSprite"), GetParam().sprites);
   EXPECT_EQ(display.CountCalls("LoadSpriteFrame"), GetParam().loads);
@@ -172,12 +183,12 @@ class SoundBankTest : public FormTest, public ::testing::WithParamInterface<Bank
 TEST_P(SoundBankTest, LoadsTheSwitchedOnGroupsAtTheirVolumes) {
   const BankCase& c = GetParam();
   SeedStore({});
-  store.Save(kAppName, "Sound", "SoundTurkey", c.turkey);
-  store.Save(kAppName, "Sound", "SoundGuns", c.guns);
-  store.Save(kAppName, "Sound", "SoundCow", c.cow);
-  store.Save(kAppName, "Volume", "VolumeTurkey", c.volTurkey);
-  store.Save(kAppName, "Volume", "VolumeGuns", c.volGuns);
-  store.Save(kAppName, "Volume", "VolumeCow", "-100");
+  SaveSetting(store, Setting::SoundTurkey, c.turkey);
+  SaveSetting(store, Setting::SoundGuns, c.guns);
+  SaveSetting(store, Setting::SoundCow, c.cow);
+  SaveSetting(store, Setting::VolumeTurkey, c.volTurkey);
+  SaveSetting(store, Setting::VolumeGuns, c.volGuns);
+  SaveSetting(store, Setting::VolumeCow, "-100");
   Load();
   EXPECT_EQ(audio.CountCalls("LoadSound"), c.loads);
   std::vector<std::string> volumes;
@@ -207,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FormTest, SilentBankCuesCarryIdZero) {
   SeedStore({});
-  for (const char* k : {"SoundTurkey", "SoundGuns", "SoundCow"}) store.Save(kAppName, "Sound", k, "0");
+  for (Setting k : {Setting::SoundTurkey, Setting::SoundGuns, Setting::SoundCow}) SaveSetting(store, k, "0");
   Form1& f = Load();
   EXPECT_EQ(audio.CountCalls("SetSoundVolume"), 0);
   EXPECT_EQ(f.show().sounds.sndTurkey, 0);

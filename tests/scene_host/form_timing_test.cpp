@@ -34,7 +34,7 @@ struct PaceCase {
 class PacingTest : public FormTest, public ::testing::WithParamInterface<PaceCase> {};
 
 TEST_P(PacingTest, ComposesEveryTunePCthEventAndPresentsEveryEvent) {
-  SeedStore({{"TunePC", GetParam().tunePC}, {"RunMonitor", "True"}, {"TuneScrSvr", "True"}});
+  SeedStore({{Setting::TunePC, GetParam().tunePC}, {Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"}});
   Form1& f = Load();
   display.ClearCalls();
   for (int i = 0; i < 14; ++i) f.TegoDDrw1_Frame();
@@ -55,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(TunePC, PacingTest,
 
 TEST_F(FormTest, BackdropIsDrawnInOrderOnlyWhileShown) {
   // No clock, no message, no notice: nothing but the backdrop is drawn.
-  SeedStore({{"TunePC", "0"}, {"RunMonitor", "True"}, {"TuneScrSvr", "True"}, {"Clock", "0"}, {"ShowMessage", "0"}});
+  SeedStore({{Setting::TunePC, "0"}, {Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"},
+             {Setting::Clock, "0"}, {Setting::ShowMessage, "0"}});
   Form1& f = Load();
   display.ClearCalls();
   f.show().Scene = 0;  // runs no scene
@@ -72,7 +73,7 @@ TEST_F(FormTest, BackdropIsDrawnInOrderOnlyWhileShown) {
 }
 
 TEST_F(FormTest, TimersAdvanceTheCountersAndTheClock) {
-  SeedStore({{"RunMonitor", "True"}, {"TuneScrSvr", "True"}});
+  SeedStore({{Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"}});
   Form1& f = Load();
   EXPECT_EQ(f.show().ClockTime, 0);  // midnight until the first tick
   RunFor(0.999);
@@ -88,7 +89,7 @@ TEST_F(FormTest, TimersAdvanceTheCountersAndTheClock) {
 }
 
 TEST_F(FormTest, CountersStopAtTheTopOfTheirRange) {
-  SeedStore({{"RunMonitor", "True"}, {"TuneScrSvr", "True"}});
+  SeedStore({{Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"}});
   Form1& f = Load();
   f.show().Scene1Ticks = f.show().StepTicks = f.show().Scene2Ticks = f.show().Scene3Ticks = f.show().HoleTicks = 32766;
   f.show().settings.TunePC = 21;
@@ -119,7 +120,7 @@ class NoticeTest : public FormTest, public ::testing::WithParamInterface<NoticeC
 
 TEST_P(NoticeTest, CountsDownAndRecordsEachNoticeOnce) {
   const NoticeCase& c = GetParam();
-  SeedStore({{"RunMonitor", c.runMonitor}, {"TuneScrSvr", c.tuneScrSvr}});
+  SeedStore({{Setting::RunMonitor, c.runMonitor}, {Setting::TuneScrSvr, c.tuneScrSvr}});
   Form1& f = Load();
   EXPECT_EQ(f.show().NoticeSecondsLeft, 0);
   std::vector<int> left;
@@ -129,8 +130,8 @@ TEST_P(NoticeTest, CountsDownAndRecordsEachNoticeOnce) {
     if (second == 1 || second == 29 || second == 30 || second == 31 || second == 59 || second == 60)
       left.push_back(f.show().NoticeSecondsLeft);
     for (const auto& s : store.Saves()) {
-      if (s.key == "TuneScrSvr" && !tuneAt) tuneAt = second;
-      if (s.key == "RunMonitor" && !monitorAt) monitorAt = second;
+      if (s.key == SchemaEntry(Setting::TuneScrSvr).key && !tuneAt) tuneAt = second;
+      if (s.key == SchemaEntry(Setting::RunMonitor).key && !monitorAt) monitorAt = second;
     }
   }
   EXPECT_EQ(left, c.left);
@@ -214,7 +215,7 @@ namespace {
 // the notice's countdown stopped; back in sight it goes on from where it
 // stood, without catching up.
 TEST_F(FormTest, AShowOutOfSightHoldsStillAndSilent) {
-  SeedStore({{"RunMonitor", "False"}, {"TuneScrSvr", "False"}});
+  SeedStore({{Setting::RunMonitor, "False"}, {Setting::TuneScrSvr, "False"}});
   Form1& f = Load();
   RunFor(2.5);
   const Show& s = f.show();

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <fstream>
 #include <string>
 
 #include "settings/ini_settings_store.h"
@@ -72,15 +73,12 @@ void EditInPlace(const std::string& path, std::chrono::milliseconds howLong) {
     std::string text = testing::ReadText(path);
     const size_t at = text.find("Note=");
     if (at != std::string::npos) text.replace(at, text.find('\n', at) - at, "Note=edit" + std::to_string(edit));
-    int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC);
-    if (fd < 0) ::_exit(1);
-    for (size_t start = 0; start < text.size();) {
-      const size_t next = std::min(text.find('\n', start) + 1, text.size());
-      if (::write(fd, text.data() + start, next - start) < 0) ::_exit(1);
-      start = next;
-      ::usleep(200);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (size_t start = 0, next = 0; start < text.size(); start = next, ::usleep(200)) {
+      next = std::min(text.find('\n', start) + 1, text.size());
+      out.write(text.data() + start, static_cast<std::streamsize>(next - start)).flush();
     }
-    ::close(fd);
+    out.close();
     ::usleep(100000);
   }
 }
@@ -89,7 +87,7 @@ TEST(IniSettingsStoreConcurrency, ASaveWaitsForAFileHalfWrittenInPlaceAndKeepsKe
   testing::TempDir dir;
   const std::string path = dir.File("settings.ini");
   IniSettingsStore dialog(path);
-  SetRegistry(dialog);
+  ApplyFirstRunRule(dialog);
   const std::string first = "[Startup]\nSetReg=2\n[System]\nClock=1\n";
   const std::string rest = "TunePC=9\nMessage=edited\n";
   int ready[2];
@@ -106,23 +104,23 @@ TEST(IniSettingsStoreConcurrency, ASaveWaitsForAFileHalfWrittenInPlaceAndKeepsKe
   }
   char c;
   ASSERT_EQ(::read(ready[0], &c, 1), 1);
-  SaveSetting(dialog, "FontSize", "30");
+  SaveSetting(dialog, Setting::FontSize, "30");
   int status = 0;
   ASSERT_EQ(::waitpid(editor, &status, 0), editor);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   IniSettingsStore reader(path);
-  EXPECT_EQ(GetSetting(reader, "TunePC"), "9");  // the editor's whole text was waited for
-  EXPECT_EQ(GetSetting(reader, "Message"), "edited");
-  EXPECT_EQ(GetSetting(reader, "FontSize"), "30");
+  EXPECT_EQ(SettingsSnapshot(reader).Text(Setting::TunePC), "9");  // the editor's whole text was waited for
+  EXPECT_EQ(SettingsSnapshot(reader).Text(Setting::Message), "edited");
+  EXPECT_EQ(SettingsSnapshot(reader).Text(Setting::FontSize), "30");
   for (const SettingSpec& setting : SettingsSchema())
     EXPECT_NE(reader.Get(kAppName, setting.section, setting.key, "lost"), "lost") << setting.key;
 
   // Keys cut away by hand come back from the last whole read, and the
   // file's own new values stay.
   testing::WriteText(path, "[System]\nClock=0\n");
-  SaveSetting(dialog, "TunePC", "4");
-  EXPECT_EQ(GetSetting(reader, "Clock"), "0");
-  EXPECT_EQ(GetSetting(reader, "Message"), "edited");
+  SaveSetting(dialog, Setting::TunePC, "4");
+  EXPECT_EQ(SettingsSnapshot(reader).Text(Setting::Clock), "0");
+  EXPECT_EQ(SettingsSnapshot(reader).Text(Setting::Message), "edited");
   for (const SettingSpec& setting : SettingsSchema())
     EXPECT_NE(reader.Get(kAppName, setting.section, setting.key, "lost"), "lost") << setting.key;
   ::close(ready[0]);
@@ -133,9 +131,9 @@ TEST(IniSettingsStoreConcurrency, AnEditorRewritingInPlaceWhileTheDialogSavesLos
   testing::TempDir dir;
   const std::string path = dir.File("settings.ini");
   IniSettingsStore dialog(path);
-  SetRegistry(dialog);
+  ApplyFirstRunRule(dialog);
   dialog.Save(kAppName, "System", "Note", "by hand");
-  for (const SettingSpec& setting : SettingsSchema()) GetSetting(dialog, setting.key);  // the dialog opens
+  SettingsSnapshot opened(dialog);  // the dialog opens
 
   pid_t editor = ::fork();
   ASSERT_GE(editor, 0);
@@ -145,7 +143,7 @@ TEST(IniSettingsStoreConcurrency, AnEditorRewritingInPlaceWhileTheDialogSavesLos
   }
   int status = 0;
   for (int i = 0; ::waitpid(editor, &status, WNOHANG) == 0; ++i) {
-    SaveSetting(dialog, "TunePC", std::to_string(i % 21));
+    SaveSetting(dialog, Setting::TunePC, std::to_string(i % 21));
     ::usleep(1000);
   }
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);

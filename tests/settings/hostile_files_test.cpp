@@ -59,9 +59,9 @@ TEST(HostileSettingsFiles, LineEndsOfOtherSystemsAreReadAndUtf16IsLeftAlone) {
     WriteText(path, text);
     SaverSettingsStore store(path);
     EXPECT_FALSE(ApplyFirstRunRule(store));
-    EXPECT_EQ(GetSetting(store, "TunePC"), "9");
-    SaveSetting(store, "TunePC", "3");
-    SaveSetting(store, "Clock", "1");
+    EXPECT_EQ(SettingsSnapshot(store).Text(Setting::TunePC), "9");
+    SaveSetting(store, Setting::TunePC, "3");
+    SaveSetting(store, Setting::Clock, "1");
     EXPECT_EQ(ReadText(path), "[Startup]" + eol + "SetReg=2" + eol + "[System]" + eol + "TunePC=3" + eol +
                                   "Clock=1" + eol);
   }
@@ -77,8 +77,8 @@ TEST(HostileSettingsFiles, LineEndsOfOtherSystemsAreReadAndUtf16IsLeftAlone) {
     SaverSettingsStore saver(wide);
     ApplyFirstRunRule(saver);
     IniSettingsStore dialog(wide);
-    SaveSetting(dialog, "Clock", "1");
-    SaveSetting(dialog, "TunePC", "1");
+    SaveSetting(dialog, Setting::Clock, "1");
+    SaveSetting(dialog, Setting::TunePC, "1");
     const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(ReadText(wide), text);
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;  // one for each program
@@ -98,12 +98,12 @@ TEST(HostileSettingsFiles, AReadOnlyFileIsReadButNeverReplaced) {
   ::testing::internal::CaptureStderr();
   SaverSettingsStore saver(path);
   EXPECT_FALSE(ApplyFirstRunRule(saver));
-  EXPECT_EQ(GetSetting(saver, "TunePC"), "9");
+  EXPECT_EQ(SettingsSnapshot(saver).Text(Setting::TunePC), "9");
   saver.Save(kAppName, "System", "TuneScrSvr", "True");  // the notice timer
-  EXPECT_EQ(GetSetting(saver, "TuneScrSvr"), "True");
+  EXPECT_EQ(SettingsSnapshot(saver).Text(Setting::TuneScrSvr), "True");
   IniSettingsStore dialog(path);
-  SaveSetting(dialog, "TunePC", "3");
-  SaveSetting(dialog, "Clock", "1");
+  SaveSetting(dialog, Setting::TunePC, "3");
+  SaveSetting(dialog, Setting::Clock, "1");
   const std::string err = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(err, "gobbleshot1: " + path + ": is read-only; running on the settings it holds and saving nothing\n" +
                      "gobbleshot1: " + path + ": is read-only, so nothing is saved to it\n");
@@ -121,10 +121,10 @@ TEST(HostileSettingsFiles, WithoutASettingsFolderNothingIsSavedAndThatIsSaidOnce
   ::testing::internal::CaptureStderr();
   SaverSettingsStore saver("");
   EXPECT_TRUE(ApplyFirstRunRule(saver));
-  EXPECT_EQ(GetSetting(saver, "TunePC"), "6");
+  EXPECT_EQ(SettingsSnapshot(saver).Text(Setting::TunePC), "6");
   IniSettingsStore dialog("");
-  EXPECT_EQ(GetSetting(dialog, "TunePC"), "1");
-  SaveSetting(dialog, "TunePC", "3");
+  EXPECT_EQ(SettingsSnapshot(dialog).Text(Setting::TunePC), "1");
+  SaveSetting(dialog, Setting::TunePC, "3");
   const std::string err = ::testing::internal::GetCapturedStderr();
   fs::current_path(workingFolder);
   EXPECT_TRUE(fs::is_empty(dir.path()));
@@ -235,84 +235,62 @@ TEST(HostileSettingsFiles, ALockFileOfAnotherUserDoesNotStopSaves) {
   }
 }
 
-TEST(HostileSettingsFiles, EachFailureIsSaidOnceNamingTheFile) {
+TEST(HostileSettingsFiles, AFileThatCannotBeReadGivesDefaultsIsNeverReplacedAndIsSaidOnce) {
   TempDir dir;
-  const std::string path = dir.File("settings.ini");
-  WriteText(path, "[System]\nClock=1\n" + std::string(IniSettingsStore::kMaxFileBytes, ';'));
-  IniSettingsStore store(path);
-  ::testing::internal::CaptureStderr();
-  store.Get(kAppName, "System", "Clock", "d");
-  store.Get(kAppName, "System", "TunePC", "d");
-  store.Save(kAppName, "System", "Clock", "0");
-  store.Save(kAppName, "System", "Clock", "0");
-  const std::string err = ::testing::internal::GetCapturedStderr();
-  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
-  EXPECT_NE(err.find("gobbleshot1: " + path + ": cannot be read (too large"), std::string::npos) << err;
-  EXPECT_NE(err.find("nothing is saved"), std::string::npos) << err;
+  const std::string huge = "[System]\nClock=1\n" + std::string(IniSettingsStore::kMaxFileBytes, ';');
+  WriteText(dir.File("huge.ini"), huge);
+  fs::create_directory(dir.File("folder.ini"));
+  ASSERT_EQ(::mkfifo(dir.File("fifo.ini").c_str(), 0600), 0);  // refused at once, not waited on
+  for (const auto& [name, why] : {std::pair{"huge.ini", "too large"}, {"folder.ini", "not a regular file"},
+                                  {"fifo.ini", "not a regular file"}}) {
+    const std::string path = dir.File(name);
+    IniSettingsStore store(path);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(store.Get(kAppName, "System", "Clock", "d"), "d");
+    EXPECT_EQ(store.Get(kAppName, "System", "TunePC", "d"), "d");
+    store.Save(kAppName, "System", "Clock", "0");
+    store.Save(kAppName, "System", "Clock", "0");
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
+    EXPECT_NE(err.find("gobbleshot1: " + path + ": cannot be read (" + why), std::string::npos) << err;
+    EXPECT_NE(err.find("nothing is saved"), std::string::npos) << err;
+  }
+  EXPECT_EQ(ReadText(dir.File("huge.ini")), huge);
+  EXPECT_TRUE(fs::is_directory(dir.File("folder.ini")));
 
-  // A FIFO in the file's place is refused at once, not waited on.
-  TempDir fifoDir;
-  const std::string fifo = fifoDir.File("settings.ini");
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // The saver says it once, runs on its own saves and leaves the file alone.
   ::testing::internal::CaptureStderr();
-  EXPECT_EQ(IniSettingsStore(fifo).Get(kAppName, "System", "Clock", "d"), "d");
-  EXPECT_NE(::testing::internal::GetCapturedStderr().find(fifo + ": cannot be read (not a regular file)"),
-            std::string::npos);
+  SaverSettingsStore saver(dir.File("huge.ini"));
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "gobbleshot1: " + dir.File("huge.ini") + ": cannot be read (too large (" + std::to_string(huge.size()) +
+                " bytes, at most " + std::to_string(IniSettingsStore::kMaxFileBytes) +
+                ")); running on the first-run settings and saving nothing\n");
+  EXPECT_FALSE(saver.UsesFile());
+  EXPECT_TRUE(ApplyFirstRunRule(saver));
+  EXPECT_EQ(SettingsSnapshot(saver).Text(Setting::TunePC), "6");
+  EXPECT_EQ(ReadText(dir.File("huge.ini")), huge);
 }
 
-TEST(HostileSettingsFiles, AFolderThatCannotBeWrittenIsSaid) {
+TEST(HostileSettingsFiles, AFolderThatCannotBeWrittenOrMadeIsNamed) {
   TempDir dir;
   const std::string path = dir.File("settings.ini");
   WriteText(path, "[System]\nClock=1\n");
   WriteText(path + ".lock", "");
-  testing::GiveToChild(dir.path());
-  ::chmod(dir.path().c_str(), 0555);
-  const std::string err = testing::StderrOfChild([&] {
-    IniSettingsStore(path).Save(kAppName, "System", "Clock", "0");
-    return true;
-  });
-  EXPECT_NE(err.find(path + ": cannot save the settings: Permission denied"), std::string::npos) << err;
-  EXPECT_EQ(ReadText(path), "[System]\nClock=1\n");
-}
-
-TEST(HostileSettingsFiles, AFolderThatCannotBeMadeIsNamed) {
-  TempDir dir;
   fs::create_directories(dir.File("config"));
   testing::GiveToChild(dir.path());
   ::chmod(dir.File("config").c_str(), 0555);
+  ::chmod(dir.path().c_str(), 0555);
   const std::string err = testing::StderrOfChild([&] {
+    IniSettingsStore(path).Save(kAppName, "System", "Clock", "0");
     IniSettingsStore(dir.File("config/gobbleshot1/settings.ini")).Save(kAppName, "System", "Clock", "0");
     return true;
   });
-  EXPECT_EQ(err, "gobbleshot1: " + dir.File("config/gobbleshot1") +
-                     ": cannot make the settings folder (Permission denied), so nothing is saved\n");
-}
-
-TEST(SaverSettingsStore, AFileThatCannotBeReadIsLeftAloneAndTheRunUsesItsOwnSaves) {
-  TempDir dir;
-  const std::string path = dir.File("settings.ini");
-  const std::string huge = "[Startup]\nSetReg=2\n" + std::string(IniSettingsStore::kMaxFileBytes, ';');
-  WriteText(path, huge);
-  ::testing::internal::CaptureStderr();
-  SaverSettingsStore store(path);
-  const std::string err = ::testing::internal::GetCapturedStderr();
-  EXPECT_FALSE(store.UsesFile());
-  EXPECT_EQ(err, "gobbleshot1: " + path + ": cannot be read (too large (" + std::to_string(huge.size()) +
-                     " bytes, at most " + std::to_string(IniSettingsStore::kMaxFileBytes) +
-                     ")); running on the first-run settings and saving nothing\n");
-  EXPECT_EQ(store.Get(kAppName, "Startup", "SetReg", "1"), "1");
-  store.Save(kAppName, "System", "Clock", "0");
-  EXPECT_EQ(store.Get(kAppName, "system", "clock", "1"), "0");
-  EXPECT_EQ(ReadText(path), huge);
-  EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"settings.ini"});
-
-  // A readable file is used, and a save that cannot reach it still counts
-  // for the run.
-  TempDir other;
-  SaverSettingsStore readable(other.File("settings.ini"));
-  EXPECT_TRUE(readable.UsesFile());
-  readable.Save(kAppName, "System", "Clock", "0");
-  EXPECT_EQ(ReadText(other.File("settings.ini")), "[System]\nClock=0\n");
+  EXPECT_NE(err.find(path + ": cannot save the settings: Permission denied"), std::string::npos) << err;
+  EXPECT_NE(err.find("gobbleshot1: " + dir.File("config/gobbleshot1") +
+                     ": cannot make the settings folder (Permission denied), so nothing is saved\n"),
+            std::string::npos)
+      << err;
+  EXPECT_EQ(ReadText(path), "[System]\nClock=1\n");
 }
 
 }  // namespace

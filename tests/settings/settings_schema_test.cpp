@@ -4,148 +4,94 @@
 
 #include <algorithm>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "settings/conversions.h"
 #include "settings/memory_settings_store.h"
+#include "settings/saver_settings_store.h"
+#include "support/temp_dir.h"
 
 namespace gs {
 namespace {
 
-using Saved = MemorySettingsStore::SavedValue;
+using testing::ReadText;
+using testing::WriteText;
 
-TEST(SetRegistry, WritesEveryFirstRunValueInOrderWithTheMarkerLast) {
-  MemorySettingsStore store;
-  SetRegistry(store);
-  const std::vector<Saved> expected = {
-      {"Gobbleshot1", "Sound", "SoundCow", "1"},
-      {"Gobbleshot1", "Sound", "SoundGuns", "1"},
-      {"Gobbleshot1", "Sound", "SoundTurkey", "1"},
-      {"Gobbleshot1", "System", "Clock", "0"},
-      {"Gobbleshot1", "System", "FontSize", "24"},
-      {"Gobbleshot1", "System", "FontSizeMsg", "16"},
-      {"Gobbleshot1", "System", "Message", "Place a message here or turn off"},
-      {"Gobbleshot1", "System", "MouseSens", "4"},
-      {"Gobbleshot1", "System", "RunMonitor", "False"},
-      {"Gobbleshot1", "System", "ShowMessage", "0"},
-      {"Gobbleshot1", "System", "TunePC", "6"},
-      {"Gobbleshot1", "System", "TuneScrSvr", "False"},
-      {"Gobbleshot1", "Volume", "VolumeCow", "0"},
-      {"Gobbleshot1", "Volume", "VolumeGuns", "0"},
-      {"Gobbleshot1", "Volume", "VolumeTurkey", "0"},
-      {"Gobbleshot1", "System", "PwrSave", "0"},
-      {"Gobbleshot1", "Startup", "SetReg", "2"},
-  };
-  EXPECT_EQ(store.Saves(), expected);
+constexpr const char* kFirstRunSound = "[Sound]\nSoundCow=1\nSoundGuns=1\nSoundTurkey=1\n";
+constexpr const char* kFirstRunSystemAfterMessage =
+    "MouseSens=4\nRunMonitor=False\nShowMessage=0\nTunePC=6\nTuneScrSvr=False\nPwrSave=0\n";
+// A section added to a file follows a blank line.
+constexpr const char* kFirstRunVolume = "\n[Volume]\nVolumeCow=0\nVolumeGuns=0\nVolumeTurkey=0\n";
+constexpr const char* kFirstRunMarker = "\n[Startup]\nSetReg=2\n";
+
+TEST(FirstRunRule, AnEmptyFileGetsEveryFirstRunValueWithTheMarkerLastAndOnlyOnce) {
+  testing::TempDir dir;
+  const std::string path = dir.File("settings.ini");
+  SaverSettingsStore store(path);
+  SettingsSnapshot read(store);
+  EXPECT_TRUE(ApplyFirstRunRule(store, read));
+  EXPECT_EQ(ReadText(path), std::string(kFirstRunSound) +
+                                "\n[System]\nClock=0\nFontSize=24\nFontSizeMsg=16\n"
+                                "Message=Place a message here or turn off\n" +
+                                kFirstRunSystemAfterMessage + kFirstRunVolume + kFirstRunMarker);
+  EXPECT_EQ(read.Text(Setting::Message), "Place a message here or turn off");  // learnt without a read
+  EXPECT_EQ(read.Integer(Setting::TunePC), 6);
+
+  MemorySettingsStore again;  // a second start writes nothing
+  SaveSetting(again, Setting::SetReg, " 2.0 ");  // still reads as the Integer 2
+  again.ClearSaves();
+  EXPECT_FALSE(ApplyFirstRunRule(again));
+  EXPECT_TRUE(again.Saves().empty());
 }
 
-TEST(FirstRunRule, WritesDefaultsOnlyWhileTheMarkerIsNotTwo) {
-  MemorySettingsStore store;
-  EXPECT_TRUE(ApplyFirstRunRule(store));
-  EXPECT_EQ(store.Saves().size(), 17u);
-  EXPECT_EQ(store.Size(), 17u);
-
-  store.ClearSaves();
-  EXPECT_FALSE(ApplyFirstRunRule(store));
-  EXPECT_TRUE(store.Saves().empty());
-
-  // Marker text that still reads as Integer 2 counts as initialised.
-  store.Save("Gobbleshot1", "startup", "setreg", " 2.0 ");
-  store.ClearSaves();
-  EXPECT_FALSE(ApplyFirstRunRule(store));
-
-  // A hand-set marker of "1" restores every user setting.
-  store.Save("Gobbleshot1", "System", "Message", "my own words");
-  store.Save("Gobbleshot1", "Startup", "SetReg", "1");
-  EXPECT_TRUE(ApplyFirstRunRule(store));
-  EXPECT_EQ(GetSetting(store, "Message"), "Place a message here or turn off");
-  EXPECT_EQ(GetSetting(store, "SetReg"), "2");
-}
-
-TEST(FirstRunRule, MarkerPresentButKeyAbsentReadsTheReadDefault) {
-  MemorySettingsStore store;
-  store.Save("Gobbleshot1", "Startup", "SetReg", "2");
-  EXPECT_FALSE(ApplyFirstRunRule(store));
-  EXPECT_EQ(GetSetting(store, "Clock"), "1");
-  EXPECT_EQ(GetSetting(store, "TuneScrSvr"), "");
-}
-
-TEST(SettingsSchema, DialogSpellingOfSectionReachesSetRegistryValue) {
-  MemorySettingsStore store;
-  SetRegistry(store);
-  store.Save("Gobbleshot1", "system", "Clock", "1");
-  EXPECT_EQ(GetSetting(store, "clock"), "1");
-  SetRegistry(store);
-  EXPECT_EQ(store.Get("Gobbleshot1", "system", "clock", "x"), "0");
-  EXPECT_EQ(store.Size(), 17u);
-}
-
-TEST(SaveSetting, WritesUnderTheSpellingUsersFilesAlreadyHoldAndInTheSameSection) {
-  MemorySettingsStore store;
-  SetRegistry(store);
-  const struct {
-    const char* key;
-    const char* section;
-  } writes[] = {{"Clock", "system"},      {"ShowMessage", "system"}, {"MouseSens", "system"},
-                {"TunePC", "system"},     {"FontSize", "system"},    {"FontSizeMsg", "system"},
-                {"Message", "system"},    {"PwrSave", "System"},     {"TuneScrSvr", "System"},
-                {"RunMonitor", "System"}, {"SoundCow", "Sound"},     {"VolumeGuns", "Volume"}};
-  for (const auto& w : writes) {
-    SaveSetting(store, w.key, "42");
-    EXPECT_EQ(store.Saves().back().section, w.section) << w.key;
-    EXPECT_EQ(store.Saves().back().key, w.key);
-    EXPECT_EQ(GetSetting(store, w.key), "42") << w.key;
+// The dialog opened before the saver ever ran, or a hand-edited file, or a
+// first run cut short: what is stored stays, the rest is completed.
+TEST(FirstRunRule, KeepsEveryValueAlreadyStored) {
+  testing::TempDir dir;
+  const std::string path = dir.File("settings.ini");
+  for (const char* marker : {"", "[Startup]\nSetReg=1\n"}) {
+    WriteText(path, std::string(marker) + "[system]\nClock=1\nMessage=My own words\n");
+    SaverSettingsStore store(path);
+    SettingsSnapshot read(store);
+    EXPECT_TRUE(ApplyFirstRunRule(store, read));
+    EXPECT_EQ(read.Integer(Setting::Clock), 1);
+    EXPECT_EQ(read.Text(Setting::Message), "My own words");
+    EXPECT_EQ(read.Text(Setting::FontSize), "24");
+    const std::string system = std::string("[system]\nClock=1\nMessage=My own words\nFontSize=24\nFontSizeMsg=16\n") +
+                               kFirstRunSystemAfterMessage;
+    const std::string added = "\n" + std::string(kFirstRunSound) + kFirstRunVolume;
+    if (*marker)
+      EXPECT_EQ(ReadText(path), "[Startup]\nSetReg=2\n" + system + added);
+    else
+      EXPECT_EQ(ReadText(path), system + added + kFirstRunMarker);
   }
-  EXPECT_EQ(store.Size(), 17u);  // overwrote the first-run values, no new entries
-  const size_t saves = store.Saves().size();
-  SaveSetting(store, "NoSuchKey", "1");
-  EXPECT_EQ(store.Saves().size(), saves);
 }
 
-TEST(GetIntegerSetting, ValuesOutsideTheDialogsRangeAreTakenAsItsNearestEndAndSaidOnce) {
+TEST(SettingsSnapshot, ValuesOutsideTheDialogsRangeAreTakenAsItsNearestEndAndSaidOnce) {
   MemorySettingsStore store;
-  SetRegistry(store);
-  const std::vector<std::pair<std::string, std::string>> stored = {
-      {"TunePC", "99999999999"}, {"MouseSens", "abc"}, {"VolumeTurkey", "-9999"}, {"VolumeGuns", "12"},
-      {"VolumeCow", "1"},        {"Clock", "5"},       {"SoundTurkey", "-1"},     {"PwrSave", "2"}};
-  for (const auto& [key, value] : stored) SaveSetting(store, key, value);
-  store.ClearSaves();
+  ApplyFirstRunRule(store);
+  const struct {
+    Setting setting;
+    const char* stored;
+    int taken;
+  } cases[] = {{Setting::TunePC, "99999999999", 20}, {Setting::MouseSens, "abc", 2},
+               {Setting::VolumeTurkey, "-9999", -2500}, {Setting::VolumeGuns, "12", 0},
+               {Setting::VolumeCow, "1", 0},           {Setting::Clock, "5", 0},
+               {Setting::SoundTurkey, "-1", 0},        {Setting::PwrSave, "2", 0},
+               // Every value the dialog can produce is taken as it is, silently.
+               {Setting::ShowMessage, "1", 1},         {Setting::MouseSens, "2", 2},
+               {Setting::TunePC, "0", 0},              {Setting::VolumeCow, "-2500", -2500}};
   ::testing::internal::CaptureStderr();
-  const std::vector<std::pair<std::string, int>> expected = {
-      {"TunePC", 20}, {"MouseSens", 2}, {"VolumeTurkey", -2500}, {"VolumeGuns", 0},
-      {"VolumeCow", 0}, {"Clock", 0},   {"SoundTurkey", 0},      {"PwrSave", 0}};
-  for (int pass = 0; pass < 2; ++pass)
-    for (const auto& [key, value] : expected) EXPECT_EQ(GetIntegerSetting(store, key), value) << key;
-  const std::string err = ::testing::internal::GetCapturedStderr();
+  for (const auto& c : cases) {
+    SaveSetting(store, c.setting, c.stored);
+    for (int pass = 0; pass < 2; ++pass) EXPECT_EQ(SettingsSnapshot(store).Integer(c.setting), c.taken) << c.stored;
+    EXPECT_EQ(SettingsSnapshot(store).Text(c.setting), c.stored);  // stored as it is until the user changes it
+  }
+  std::string err = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 8) << err;
   EXPECT_NE(err.find("gobbleshot1: settings: TunePC is \"99999999999\", outside 0 to 20; taken as 20"),
             std::string::npos)
       << err;
   EXPECT_NE(err.find("Clock is \"5\", not 0 or 1; taken as 0"), std::string::npos) << err;
-  EXPECT_TRUE(store.Saves().empty());  // the stored value stays until the user changes it
-  EXPECT_EQ(GetSetting(store, "TunePC"), "99999999999");
-
-  // Every value the dialog can produce is taken as it is, silently.
-  ::testing::internal::CaptureStderr();
-  for (const char* value : {"0", "20", "6"}) {
-    SaveSetting(store, "TunePC", value);
-    EXPECT_EQ(GetIntegerSetting(store, "TunePC"), ToInteger(value));
-  }
-  SaveSetting(store, "MouseSens", "2");
-  EXPECT_EQ(GetIntegerSetting(store, "MouseSens"), 2);
-  SaveSetting(store, "VolumeCow", "-2500");
-  EXPECT_EQ(GetIntegerSetting(store, "VolumeCow"), -2500);
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-
-  // An absent key keeps its read default, as the scene has always read it.
-  MemorySettingsStore empty;
-  empty.Save(kAppName, "Startup", "SetReg", "2");
-  ::testing::internal::CaptureStderr();
-  EXPECT_EQ(GetIntegerSetting(empty, "MouseSens"), 1);
-  EXPECT_EQ(GetIntegerSetting(empty, "VolumeGuns"), 1);
-  EXPECT_EQ(GetIntegerSetting(empty, "SetReg"), 2);
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
 }
 
 }  // namespace

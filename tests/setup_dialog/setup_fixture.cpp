@@ -1,11 +1,8 @@
 #include "setup_fixture.h"
 
 #include <QApplication>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 
-#include "settings/settings_schema.h"
 
 namespace gs::testing {
 namespace {
@@ -27,38 +24,16 @@ const auto* const kQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnv
 
 }  // namespace
 
-QRect ThumbRect(QScrollBar* bar) {
-  QStyleOptionSlider opt;
-  opt.initFrom(bar);
-  opt.subControls = QStyle::SC_None;
-  opt.activeSubControls = QStyle::SC_None;
-  opt.orientation = bar->orientation();
-  opt.minimum = bar->minimum();
-  opt.maximum = bar->maximum();
-  opt.sliderPosition = bar->sliderPosition();
-  opt.sliderValue = bar->value();
-  opt.singleStep = bar->singleStep();
-  opt.pageStep = bar->pageStep();
-  opt.upsideDown = bar->invertedAppearance();
-  return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar);
+void DragThumb(QScrollBar* bar, int to) {
+  bar->setSliderDown(true);
+  for (int at = bar->sliderPosition(); at != to;) bar->setSliderPosition(at += at < to ? 1 : -1);
+  bar->setSliderDown(false);
 }
 
-// Presses the thumb and moves it one pixel at a time by dx, then releases.
-void DragThumb(QScrollBar* bar, int dx) {
-  QPoint at = ThumbRect(bar).center();
-  QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, at);
-  int step = dx > 0 ? 1 : -1;
-  for (int moved = 0; moved != dx; moved += step) {
-    at.rx() += step;
-    QTest::mouseMove(bar, at);
-  }
-  QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, at);
-}
-
-std::vector<std::string> ValuesSavedTo(const MemorySettingsStore& store, const std::string& key) {
+std::vector<std::string> ValuesSavedTo(const MemorySettingsStore& store, Setting setting) {
   std::vector<std::string> values;
   for (const Saved& s : store.Saves())
-    if (s.key == key) values.push_back(s.value);
+    if (s.key == SchemaEntry(setting).key) values.push_back(s.value);
   return values;
 }
 
@@ -71,7 +46,7 @@ void SetupTest::Open() {
 }
 
 void SetupTest::OpenInitialised() {
-  SetRegistry(store);
+  ApplyFirstRunRule(store);
   Open();
 }
 

@@ -21,10 +21,9 @@ W* Find(QWidget& dialog, const char* name) {
   return widget;
 }
 
-QRect ThumbRect(QScrollBar* bar);
-// Presses the thumb and moves it one pixel at a time by dx, then releases.
-void DragThumb(QScrollBar* bar, int dx);
-std::vector<std::string> ValuesSavedTo(const MemorySettingsStore& store, const std::string& key);
+// Holds the thumb and moves it one value at a time to the value to, then lets go.
+void DragThumb(QScrollBar* bar, int to);
+std::vector<std::string> ValuesSavedTo(const MemorySettingsStore& store, Setting setting);
 
 // The settings dialog on a store in memory; opened by the test.
 class SetupTest : public ::testing::Test {

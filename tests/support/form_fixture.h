@@ -16,6 +16,7 @@
 #include "scene_host/form1.h"
 #include "scene_host/show_rig.h"
 #include "settings/memory_settings_store.h"
+#include "settings/settings_schema.h"
 
 namespace gs::testing {
 
@@ -55,9 +56,9 @@ class FormTestOn : public ::testing::Test {
     return show.form;
   }
   // Stores the settings of a user who has been through the first run.
-  void SeedStore(std::initializer_list<std::pair<const char*, const char*>> systemValues) {
-    store.Save(kAppName, "Startup", "SetReg", "2");
-    for (auto [k, v] : systemValues) store.Save(kAppName, "System", k, v);
+  void SeedStore(std::initializer_list<std::pair<Setting, const char*>> values) {
+    SaveSetting(store, Setting::SetReg, "2");
+    for (auto [k, v] : values) SaveSetting(store, k, v);
     store.ClearSaves();
   }
   void RunFor(double seconds) { loop.RunUntil(clock, clock.MonotonicUs() + static_cast<int64_t>(seconds * 1e6)); }

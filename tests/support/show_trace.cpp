@@ -148,12 +148,13 @@ std::unique_ptr<ShowRun> MakeRun(int tunePC, int shows) {
   run->tunePC = tunePC;
   run->parts = std::make_shared<ShowRun::Parts>(*run);
   ShowRun::Parts& p = *run->parts;
-  p.store.Save(kAppName, "Startup", "SetReg", "2");
-  for (auto [key, value] : {std::pair{"RunMonitor", "True"}, {"TuneScrSvr", "True"}, {"Clock", "0"},
-                            {"ShowMessage", "0"}})
-    p.store.Save(kAppName, "System", key, value);
-  p.store.Save(kAppName, "System", "TunePC", std::to_string(tunePC));
-  for (const char* group : {"SoundTurkey", "SoundGuns", "SoundCow"}) p.store.Save(kAppName, "Sound", group, "1");
+  SaveSetting(p.store, Setting::SetReg, "2");
+  for (auto [key, value] : {std::pair{Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"},
+                            {Setting::Clock, "0"}, {Setting::ShowMessage, "0"}})
+    SaveSetting(p.store, key, value);
+  SaveSetting(p.store, Setting::TunePC, std::to_string(tunePC));
+  for (Setting group : {Setting::SoundTurkey, Setting::SoundGuns, Setting::SoundCow})
+    SaveSetting(p.store, group, "1");
   p.show.form.Form_Load();
   static_cast<SpriteHolders&>(run->ids) = p.show.form.show().sprites;
   static_cast<SoundSlots&>(run->ids) = p.show.form.show().sounds;
