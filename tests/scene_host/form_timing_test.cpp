@@ -1,5 +1,7 @@
-// The pacing gate, the timers and their counters, the notice countdown and
-// the reset of the show.
+// The pacing gate, the timers and their counters, the notice countdown, the
+// reset of the show and the show out of sight.
+#include <tuple>
+
 #include "scene/scenes.h"
 #include "support/form_fixture.h"
 
@@ -8,50 +10,73 @@ namespace {
 
 constexpr int32_t kGreen = Rgb(41, 118, 14);
 
-// Numbers (from 1) of the Frame events among the first `count` that composed
-// the backdrop.
-std::vector<int> SceneFrames(const RecordingDisplay& display, int count) {
-  std::vector<int> out;
-  int event = 1;
-  bool backdrop = false;
-  const std::string green = "ClearFrame(" + std::to_string(kGreen) + ")";
-  for (const std::string& c : display.calls()) {
-    if (c == green) backdrop = true;
-    if (c == "PresentFrame()") {
-      if (backdrop) out.push_back(event);
-      backdrop = false;
-      if (++event > count) break;
-    }
-  }
-  return out;
-}
-
 struct PaceCase {
   const char* tunePC;
-  std::vector<int> sceneFrames;  // among the first 14 events
+  std::vector<int> firstSceneFrames;  // numbers (from 1) of the first Frame events that compose a scene
+  int sceneFramesInASecond;
 };
 
 class PacingTest : public FormTest, public ::testing::WithParamInterface<PaceCase> {};
 
-TEST_P(PacingTest, ComposesEveryTunePCthEventAndPresentsEveryEvent) {
-  SeedStore({{Setting::TunePC, GetParam().tunePC}, {Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"}});
+// Frame events come 150 a second; every TunePC-th after the first composes the
+// scene, and all eight scenes play in order before the show starts again.
+TEST_P(PacingTest, ComposesEveryTunePCthEventAndPlaysTheScenesInOrder) {
+  const PaceCase& c = GetParam();
+  SeedStore({{Setting::TunePC, c.tunePC}, {Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"},
+             {Setting::Clock, "0"}, {Setting::ShowMessage, "0"}});
   Form1& f = Load();
   display.ClearCalls();
-  for (int i = 0; i < 14; ++i) f.TegoDDrw1_Frame();
-  EXPECT_EQ(display.framesPresented(), 14);
-  EXPECT_EQ(SceneFrames(display, 14), GetParam().sceneFrames);
-  EXPECT_GE(f.show().PaceCount, 0);
-  EXPECT_LE(f.show().PaceCount, 20);
+  RunFor(1.0);
+  std::vector<int> scene;
+  int event = 0;
+  bool backdrop = false;
+  for (const std::string& call : display.calls()) {
+    if (call == "ClearFrame(" + std::to_string(kGreen) + ")") backdrop = true;
+    if (call != "PresentFrame()") continue;
+    ++event;
+    if (backdrop) scene.push_back(event);
+    backdrop = false;
+  }
+  EXPECT_EQ(event, 150);
+  EXPECT_EQ(static_cast<int>(scene.size()), c.sceneFramesInASecond);
+  scene.resize(std::min<size_t>(scene.size(), 3));
+  EXPECT_EQ(scene, c.firstSceneFrames);
+  std::vector<int> order{f.show().Scene};
+  for (int i = 0; i < 150000 && order.size() < 9; ++i) {
+    if (i % 150 == 0) {  // keeps the logs short
+      display.ClearCalls();
+      audio.ClearCalls();
+    }
+    RunFor(1.0 / 150);
+    if (f.show().Scene != order.back()) order.push_back(f.show().Scene);
+  }
+  EXPECT_EQ(order, std::vector<int>({1, 2, 3, 4, 5, 6, 7, 8, 1}));
 }
 
+// Hand-edited values beyond the dialog's 0..20 are taken as its nearest end.
 INSTANTIATE_TEST_SUITE_P(TunePC, PacingTest,
-                         ::testing::Values(PaceCase{"0", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
-                                           PaceCase{"1", {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
-                                           PaceCase{"3", {4, 7, 10, 13}}, PaceCase{"6", {7, 13}},
-                                           // Hand-edited values beyond the dialog's 0..20 are
-                                           // taken as its nearest end.
-                                           PaceCase{"21", {}},
-                                           PaceCase{"-1", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}}));
+                         ::testing::Values(PaceCase{"0", {1, 2, 3}, 150}, PaceCase{"1", {2, 3, 4}, 149},
+                                           PaceCase{"3", {4, 7, 10}, 49}, PaceCase{"20", {21, 41, 61}, 7},
+                                           PaceCase{"21", {21, 41, 61}, 7}, PaceCase{"-1", {1, 2, 3}, 150}));
+
+// Between scene frames a Frame event may wait only while nothing it draws
+// has changed: the overlays change with the timers.
+TEST_F(FormTest, OnlyFramesThatDrawNothingNewMayWait) {
+  SeedStore({{Setting::TunePC, "6"}, {Setting::RunMonitor, "False"}, {Setting::TuneScrSvr, "False"}});
+  Form1& f = Load();
+  EXPECT_EQ(f.QuietFramesAhead(), 0);  // the first event draws the notice
+  f.TegoDDrw1_Frame();
+  EXPECT_EQ(f.QuietFramesAhead(), 5);  // events 2 to 6; event 7 is a scene frame
+  f.Timer3_Timer();                    // a new countdown
+  EXPECT_EQ(f.QuietFramesAhead(), 0);
+  for (int i = 0; i < 6; ++i) f.TegoDDrw1_Frame();
+  EXPECT_EQ(f.QuietFramesAhead(), 5);  // event 7 was the scene frame
+  f.Timer1_Timer();                    // a new time for the clock
+  EXPECT_EQ(f.QuietFramesAhead(), 0);
+  f.TegoDDrw1_Frame();
+  f.show().settings.TunePC = 21;  // never a scene frame
+  EXPECT_GT(f.QuietFramesAhead(), 1000000);
+}
 
 TEST_F(FormTest, BackdropIsDrawnInOrderOnlyWhileShown) {
   // No clock, no message, no notice: nothing but the backdrop is drawn.
@@ -74,36 +99,31 @@ TEST_F(FormTest, BackdropIsDrawnInOrderOnlyWhileShown) {
 
 TEST_F(FormTest, TimersAdvanceTheCountersAndTheClock) {
   SeedStore({{Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"}});
-  Form1& f = Load();
-  EXPECT_EQ(f.show().ClockTime, 0);  // midnight until the first tick
+  const Show& s = Load().show();
+  EXPECT_EQ(s.ClockTime, 0);  // midnight until the first tick
   RunFor(0.999);
-  EXPECT_EQ(f.show().Scene1Ticks, 0);
-  EXPECT_EQ(f.show().HoleTicks, 1);
+  EXPECT_EQ(std::tuple(s.Scene1Ticks, s.HoleTicks), std::tuple(0, 1));
   RunFor(2.001);
-  EXPECT_EQ(f.show().Scene1Ticks, 3);
-  EXPECT_EQ(f.show().StepTicks, 3);
-  EXPECT_EQ(f.show().Scene2Ticks, 3);
-  EXPECT_EQ(f.show().Scene3Ticks, 3);
-  EXPECT_EQ(f.show().HoleTicks, 6);
-  EXPECT_DOUBLE_EQ(f.show().ClockTime, 12 * 3600.0 + 3);
+  EXPECT_EQ(std::tuple(s.Scene1Ticks, s.StepTicks, s.Scene2Ticks, s.Scene3Ticks, s.HoleTicks),
+            std::tuple(3, 3, 3, 3, 6));
+  EXPECT_DOUBLE_EQ(s.ClockTime, 12 * 3600.0 + 3);
 }
 
 TEST_F(FormTest, CountersStopAtTheTopOfTheirRange) {
   SeedStore({{Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"}});
   Form1& f = Load();
-  f.show().Scene1Ticks = f.show().StepTicks = f.show().Scene2Ticks = f.show().Scene3Ticks = f.show().HoleTicks = 32766;
-  f.show().settings.TunePC = 21;
-  f.show().PaceCount = 32767;
-  f.Timer1_Timer();
-  f.Timer1_Timer();
-  f.Timer2_Timer();
-  f.Timer2_Timer();
-  EXPECT_EQ(f.show().Scene1Ticks, 32767);
-  EXPECT_EQ(f.show().StepTicks, 32767);
-  EXPECT_EQ(f.show().Scene3Ticks, 32767);
-  EXPECT_EQ(f.show().HoleTicks, 32767);
+  Show& s = f.show();
+  s.Scene1Ticks = s.StepTicks = s.Scene2Ticks = s.Scene3Ticks = s.HoleTicks = 32766;
+  s.settings.TunePC = 21;
+  s.PaceCount = 32767;
+  for (int i = 0; i < 2; ++i) {
+    f.Timer1_Timer();
+    f.Timer2_Timer();
+  }
+  EXPECT_EQ(std::tuple(s.Scene1Ticks, s.StepTicks, s.Scene2Ticks, s.Scene3Ticks, s.HoleTicks),
+            std::tuple(32767, 32767, 32767, 32767, 32767));
   f.TegoDDrw1_Frame();
-  EXPECT_EQ(f.show().PaceCount, 0);
+  EXPECT_EQ(s.PaceCount, 0);
 }
 
 struct NoticeCase {
@@ -111,9 +131,7 @@ struct NoticeCase {
   const char* tuneScrSvr;
   // NoticeSecondsLeft after 1, 29, 30, 31, 59 and 60 seconds.
   std::vector<int> left;
-  // Second at which each key is saved "True" (0: never).
-  int tuneSavedAt;
-  int monitorSavedAt;
+  int tuneSavedAt, monitorSavedAt;  // second at which each key is saved "True" (0: never)
 };
 
 class NoticeTest : public FormTest, public ::testing::WithParamInterface<NoticeCase> {};
@@ -163,53 +181,23 @@ TEST_F(FormTest, NoticeTimerSwitchesItselfOffAfterTick501) {
   EXPECT_TRUE(f.show().TuneNoticeDone && f.show().MonitorNoticeDone);
 }
 
-TEST_F(FormTest, ResetVarRestoresTheShowButLeavesBarsGunAndPace) {
-  Form1& f = Load();
-  SpriteTable& s = display.sprites();
-  for (int32_t id : {f.show().sprites.hTC01, f.show().sprites.hCow3, f.show().sprites.hSmoke, f.show().sprites.hPT18,
-                     f.show().sprites.hGun})
-    s.SetFrame(id, 2);
-  s.SetX(f.show().sprites.hPilgrimA, 5);
-  s.SetY(f.show().sprites.hPilgrimA, 5);
-  s.SetX(f.show().sprites.hTC01, 100);
-  s.SetX(f.show().sprites.hCow1, 1);
-  s.SetY(f.show().sprites.hPilgrim23, 1);
-  s.SetX(f.show().sprites.hGun, 380);
-  s.SetX(f.show().sprites.hVertBarL, 401);
-  f.show().Scene = 8;
-  f.show().Scene4Step = 13;
-  f.show().StepTicks = f.show().Scene1Ticks = f.show().HoleTicks = 9;
-  f.show().ShowBackdrop = f.show().CowPlaying = false;
-  f.show().PilgrimHop = true;
-  f.show().PaceCount = 4;
-  display.ClearCalls();
-  ResetVar(f.show());
-  EXPECT_EQ(display.CountCalls("SetSpriteFrame"), 44);
-  EXPECT_EQ(display.calls().front(), "SetSpriteFrame(" + std::to_string(f.show().sprites.hTC01) + ",1)");
-  for (int32_t id : {f.show().sprites.hTC01, f.show().sprites.hCow3, f.show().sprites.hSmoke, f.show().sprites.hPT18,
-                     f.show().sprites.hGun})
-    EXPECT_EQ(s.Frame(id), 1);
-  EXPECT_EQ(s.X(f.show().sprites.hPilgrimA), 330);
-  EXPECT_EQ(s.Y(f.show().sprites.hPilgrimA), 600);
-  EXPECT_EQ(s.X(f.show().sprites.hTC01), 800);
-  EXPECT_EQ(s.X(f.show().sprites.hCow1), 610);
-  EXPECT_EQ(s.Y(f.show().sprites.hPilgrim23), 178);
-  EXPECT_EQ(display.CountCalls("SetSpriteY"), 7);
-  EXPECT_EQ(s.X(f.show().sprites.hGun), 380);
-  EXPECT_EQ(s.X(f.show().sprites.hVertBarL), 401);
-  EXPECT_EQ(f.show().PaceCount, 4);
-  EXPECT_EQ(f.show().Scene, 1);
-  EXPECT_EQ(f.show().Scene4Step, 1);
-  EXPECT_EQ(f.show().StepTicks + f.show().Scene1Ticks + f.show().HoleTicks, 0);
-  EXPECT_TRUE(f.show().ShowBackdrop && f.show().CowPlaying);
-  EXPECT_FALSE(f.show().PilgrimHop);
+// Which sprites it puts back where is checked with the scenes; here the
+// counters and flags.
+TEST_F(FormTest, ResetVarZeroesTheCountersButLeavesThePace) {
+  Show& s = Load().show();
+  s.Scene = 8;
+  s.Scene4Step = 13;
+  s.StepTicks = s.Scene1Ticks = s.HoleTicks = 9;
+  s.ShowBackdrop = s.CowPlaying = false;
+  s.PilgrimHop = true;
+  s.PaceCount = 4;
+  ResetVar(s);
+  EXPECT_EQ(std::tuple(s.Scene, s.Scene4Step, s.StepTicks, s.Scene1Ticks, s.HoleTicks, s.PaceCount),
+            std::tuple(1, 1, 0, 0, 0, 4));
+  EXPECT_TRUE(s.ShowBackdrop && s.CowPlaying);
+  EXPECT_FALSE(s.PilgrimHop);
 }
 
-}  // namespace
-}  // namespace gs::testing
-
-namespace gs::testing {
-namespace {
 
 // Out of sight the show holds still and silent: no frame, no tick, no cue,
 // the notice's countdown stopped; back in sight it goes on from where it
@@ -225,9 +213,9 @@ TEST_F(FormTest, AShowOutOfSightHoldsStillAndSilent) {
   f.SeenChanged(false);
   EXPECT_EQ(audio.CountCalls("StopAllSounds"), 1);
   EXPECT_EQ(audio.CountCalls("SetResting(1)"), 1);
-  const int presented = display.framesPresented();
+  const int presented = display.CountCalls("PresentFrame");
   RunFor(60);
-  EXPECT_EQ(display.framesPresented(), presented);
+  EXPECT_EQ(display.CountCalls("PresentFrame"), presented);
   EXPECT_EQ(audio.CountCalls("PlaySound"), 0);
   EXPECT_EQ(s.Scene1Ticks, 2);
   EXPECT_EQ(s.HoleTicks, 5);
@@ -235,7 +223,7 @@ TEST_F(FormTest, AShowOutOfSightHoldsStillAndSilent) {
   f.SeenChanged(true);
   RunFor(0.49);
   EXPECT_EQ(s.Scene1Ticks, 2);
-  EXPECT_GT(display.framesPresented(), presented);
+  EXPECT_GT(display.CountCalls("PresentFrame"), presented);
   RunFor(0.02);
   EXPECT_EQ(s.Scene1Ticks, 3);
   EXPECT_EQ(s.NoticeTicks, 3);

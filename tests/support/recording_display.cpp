@@ -1,5 +1,6 @@
 #include "support/recording_display.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "display/frame_events.h"
@@ -9,10 +10,7 @@ namespace gs {
 namespace {
 void Put(std::ostringstream& out, const std::string& s) { out << '"' << s << '"'; }
 void Put(std::ostringstream& out, bool b) { out << (b ? "True" : "False"); }
-template <typename T>
-void Put(std::ostringstream& out, const T& v) {
-  out << v;
-}
+void Put(std::ostringstream& out, int32_t v) { out << v; }
 template <typename... A>
 std::string Format(const char* op, const A&... args) {
   std::ostringstream out;
@@ -40,25 +38,9 @@ R RecordingDisplay::LogQuery(const char* op, R result, const A&... args) {
   return result;
 }
 
-std::vector<std::string> RecordingDisplay::CallsStartingWith(const std::string& prefix) const {
-  std::vector<std::string> out;
-  for (const std::string& c : calls_)
-    if (c.compare(0, prefix.size(), prefix) == 0) out.push_back(c);
-  return out;
-}
-
 int RecordingDisplay::CountCalls(const std::string& prefix) const {
-  return static_cast<int>(CallsStartingWith(prefix).size());
-}
-
-void RecordingDisplay::SendKey() {
-  if (events_) events_->KeyDown(65, 0);
-}
-void RecordingDisplay::SendMouseDown() {
-  if (events_) events_->MouseDown(1, 0, 400, 300);
-}
-void RecordingDisplay::SendMouseMove() {
-  if (events_) events_->MouseMove(0, 0, 400, 300);
+  return static_cast<int>(
+      std::count_if(calls_.begin(), calls_.end(), [&](const std::string& c) { return c.starts_with(prefix); }));
 }
 
 void RecordingDisplay::Attach(EventLoop& loop, DisplayEvents& events) {
@@ -68,8 +50,7 @@ void RecordingDisplay::Attach(EventLoop& loop, DisplayEvents& events) {
 
 bool RecordingDisplay::OpenDisplay(int32_t width, int32_t height, int32_t depth, const std::string& text) {
   Log("OpenDisplay", width, height, depth, text);
-  open_ = openResult;
-  return openResult;
+  return open_ = openResult;
 }
 
 int32_t RecordingDisplay::CreateSprite() {
@@ -79,43 +60,27 @@ int32_t RecordingDisplay::CreateSprite() {
 }
 
 void RecordingDisplay::LoadSpriteFrame(int32_t id, int32_t frame, const std::string& path, int32_t keyMode) {
+  // The path unquoted, as file names read in a log.
   calls_.push_back("LoadSpriteFrame(" + std::to_string(id) + "," + std::to_string(frame) + "," + path + "," +
                    std::to_string(keyMode) + ")");
   sprites_.NoteFrameLoaded(id, frame);
 }
 
-void RecordingDisplay::SetSpriteX(int32_t id, int32_t x) {
-  Log("SetSpriteX", id, x);
-  sprites_.SetX(id, x);
-}
-void RecordingDisplay::SetSpriteY(int32_t id, int32_t y) {
-  Log("SetSpriteY", id, y);
-  sprites_.SetY(id, y);
-}
+void RecordingDisplay::SetSpriteX(int32_t id, int32_t x) { Log("SetSpriteX", id, x); sprites_.SetX(id, x); }
+void RecordingDisplay::SetSpriteY(int32_t id, int32_t y) { Log("SetSpriteY", id, y); sprites_.SetY(id, y); }
 int32_t RecordingDisplay::GetSpriteX(int32_t id) { return LogQuery("GetSpriteX", sprites_.X(id), id); }
 int32_t RecordingDisplay::GetSpriteY(int32_t id) { return LogQuery("GetSpriteY", sprites_.Y(id), id); }
-void RecordingDisplay::MoveSpriteX(int32_t id, int32_t d) {
-  Log("MoveSpriteX", id, d);
-  sprites_.MoveX(id, d);
-}
-void RecordingDisplay::MoveSpriteY(int32_t id, int32_t d) {
-  Log("MoveSpriteY", id, d);
-  sprites_.MoveY(id, d);
-}
+void RecordingDisplay::MoveSpriteX(int32_t id, int32_t d) { Log("MoveSpriteX", id, d); sprites_.MoveX(id, d); }
+void RecordingDisplay::MoveSpriteY(int32_t id, int32_t d) { Log("MoveSpriteY", id, d); sprites_.MoveY(id, d); }
 void RecordingDisplay::SetSpriteFrame(int32_t id, int32_t frame) {
-  Log("SetSpriteFrame", id, frame);
-  sprites_.SetFrame(id, frame);
+  Log("SetSpriteFrame", id, frame); sprites_.SetFrame(id, frame);
 }
 int32_t RecordingDisplay::GetSpriteFrame(int32_t id) { return LogQuery("GetSpriteFrame", sprites_.Frame(id), id); }
 void RecordingDisplay::SetFrameInterval(int32_t id, int32_t ms) {
-  Log("SetFrameInterval", id, ms);
-  sprites_.SetInterval(id, ms);
+  Log("SetFrameInterval", id, ms); sprites_.SetInterval(id, ms);
 }
 bool RecordingDisplay::FrameDue(int32_t id) { return LogQuery("FrameDue", sprites_.FrameDue(id), id); }
-void RecordingDisplay::NextFrame(int32_t id) {
-  Log("NextFrame", id);
-  sprites_.NextFrame(id);
-}
+void RecordingDisplay::NextFrame(int32_t id) { Log("NextFrame", id); sprites_.NextFrame(id); }
 void RecordingDisplay::DrawSprite(int32_t id) { Log("DrawSprite", id); }
 void RecordingDisplay::ClearFrame(int32_t colour) { Log("ClearFrame", colour); }
 void RecordingDisplay::SetTextFont(const std::string& face, int32_t size, int32_t style, bool bold, bool italic,
@@ -125,9 +90,6 @@ void RecordingDisplay::SetTextFont(const std::string& face, int32_t size, int32_
 void RecordingDisplay::DrawText(const std::string& text, int32_t x, int32_t y, int32_t colour) {
   Log("DrawText", text, x, y, colour);
 }
-void RecordingDisplay::PresentFrame() {
-  Log("PresentFrame");
-  ++presented_;
-}
+void RecordingDisplay::PresentFrame() { Log("PresentFrame"); }
 
 }  // namespace gs

@@ -16,25 +16,19 @@ class RecordingDisplay : public Display {
  public:
   explicit RecordingDisplay(const Clock& clock) : sprites_(clock) {}
 
-  // What OpenDisplay answers.
-  bool openResult = true;
-  // Whether queries (Get*, FrameDue) are logged too.
-  bool logQueries = true;
+  bool openResult = true;  // what OpenDisplay answers
+  bool logQueries = true;  // whether Get* and FrameDue are logged too
 
   const std::vector<std::string>& calls() const { return calls_; }
   void ClearCalls() { calls_.clear(); }
-  // The logged lines that begin with prefix, in order.
-  std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
+  // How many logged lines begin with prefix.
   int CountCalls(const std::string& prefix) const;
-
   SpriteTable& sprites() { return sprites_; }
-  bool isOpen() const { return open_; }
-  int framesPresented() const { return presented_; }
 
-  // Input as a user would give it; delivered straight to the attached handler.
-  void SendKey();
-  void SendMouseDown();
-  void SendMouseMove();
+  // Input as a user would give it, through the attached handler.
+  void SendKey() { events_->KeyDown(65, 0); }
+  void SendMouseDown() { events_->MouseDown(1, 0, 400, 300); }
+  void SendMouseMove() { events_->MouseMove(0, 0, 400, 300); }
 
   void Attach(EventLoop& loop, DisplayEvents& events) override;
   bool OpenDisplay(int32_t width, int32_t height, int32_t depth, const std::string& text) override;
@@ -68,7 +62,6 @@ class RecordingDisplay : public Display {
   std::vector<std::string> calls_;
   DisplayEvents* events_ = nullptr;
   bool open_ = false;
-  int presented_ = 0;
 };
 
 }  // namespace gs
