@@ -34,16 +34,6 @@ TEST_F(FormTest, FirstStartKeepsWhatTheUserAlreadySet) {
   EXPECT_EQ(std::tuple(s.Clock, s.Message, s.TunePC), std::tuple(1, "My own words", 6));
 }
 
-TEST_F(FormTest, MarkerWithoutKeysReadsEveryKeyAsOne) {
-  SeedStore({});
-  const Show& show = Load().show();
-  const ShowSettings& s = show.settings;
-  EXPECT_TRUE(store.Saves().empty());
-  EXPECT_EQ(std::tuple(s.MouseSens, s.TunePC, s.Clock, s.ShowMessage, s.Message), std::tuple(1, 1, 1, 1, "1"));
-  // RunMonitor and TuneScrSvr read with an empty default: the notices pending.
-  EXPECT_FALSE(show.TuneNoticeDone || show.MonitorNoticeDone);
-}
-
 struct NoticeSpritesCase {
   const char *runMonitor, *tuneScrSvr;
   bool monitorNotice, tuneNotice;  // whether each notice's sprite is built

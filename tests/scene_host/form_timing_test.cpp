@@ -171,11 +171,9 @@ INSTANTIATE_TEST_SUITE_P(StoredState, NoticeTest,
 TEST_F(FormTest, NoticeTimerSwitchesItselfOffAfterTick501) {
   Form1& f = Load();
   RunFor(500.5);
-  EXPECT_EQ(f.show().NoticeTicks, 500);
-  EXPECT_TRUE(f.Timer3Enabled());
+  EXPECT_EQ(std::tuple(f.show().NoticeTicks, f.Timer3Enabled()), std::tuple(500, true));
   RunFor(1.0);
-  EXPECT_EQ(f.show().NoticeTicks, 0);
-  EXPECT_FALSE(f.Timer3Enabled());
+  EXPECT_EQ(std::tuple(f.show().NoticeTicks, f.Timer3Enabled()), std::tuple(0, false));
   RunFor(10.0);
   EXPECT_EQ(f.show().NoticeTicks, 0);
   EXPECT_TRUE(f.show().TuneNoticeDone && f.show().MonitorNoticeDone);
@@ -198,7 +196,6 @@ TEST_F(FormTest, ResetVarZeroesTheCountersButLeavesThePace) {
   EXPECT_FALSE(s.PilgrimHop);
 }
 
-
 // Out of sight the show holds still and silent: no frame, no tick, no cue,
 // the notice's countdown stopped; back in sight it goes on from where it
 // stood, without catching up.
@@ -207,26 +204,21 @@ TEST_F(FormTest, AShowOutOfSightHoldsStillAndSilent) {
   Form1& f = Load();
   RunFor(2.5);
   const Show& s = f.show();
-  ASSERT_EQ(s.Scene1Ticks, 2);
-  ASSERT_EQ(s.NoticeTicks, 2);
+  ASSERT_EQ(std::tuple(s.Scene1Ticks, s.NoticeTicks), std::tuple(2, 2));
   audio.ClearCalls();
   f.SeenChanged(false);
-  EXPECT_EQ(audio.CountCalls("StopAllSounds"), 1);
-  EXPECT_EQ(audio.CountCalls("SetResting(1)"), 1);
+  EXPECT_EQ(std::tuple(audio.CountCalls("StopAllSounds"), audio.CountCalls("SetResting(1)")), std::tuple(1, 1));
   const int presented = display.CountCalls("PresentFrame");
   RunFor(60);
   EXPECT_EQ(display.CountCalls("PresentFrame"), presented);
   EXPECT_EQ(audio.CountCalls("PlaySound"), 0);
-  EXPECT_EQ(s.Scene1Ticks, 2);
-  EXPECT_EQ(s.HoleTicks, 5);
-  EXPECT_EQ(s.NoticeTicks, 2);
+  EXPECT_EQ(std::tuple(s.Scene1Ticks, s.HoleTicks, s.NoticeTicks), std::tuple(2, 5, 2));
   f.SeenChanged(true);
   RunFor(0.49);
   EXPECT_EQ(s.Scene1Ticks, 2);
   EXPECT_GT(display.CountCalls("PresentFrame"), presented);
   RunFor(0.02);
-  EXPECT_EQ(s.Scene1Ticks, 3);
-  EXPECT_EQ(s.NoticeTicks, 3);
+  EXPECT_EQ(std::tuple(s.Scene1Ticks, s.NoticeTicks), std::tuple(3, 3));
 }
 
 // A sound cued on the last scene frame before a rest is not started over by

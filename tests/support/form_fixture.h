@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
-
-#include <unistd.h>
 
 #include "support/recording_audio.h"
 #include "support/recording_display.h"
+#include "support/temp_dir.h"
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "scene_host/form1.h"
@@ -28,8 +27,7 @@ class RecordingPlatform : public FormPlatform {
   void SetSaverRunning(bool running) override { calls.push_back(running ? "SaverRunning" : "SaverStopped"); }
   void ShowErrorBox(const std::string& title, const std::string& text) override {
     calls.push_back("ErrorBox");
-    boxTitle = title;
-    boxText = text;
+    std::tie(boxTitle, boxText) = std::tie(title, text);
   }
   void DestroyOtherWindows() override { calls.push_back("DestroyOtherWindows"); }
   std::string boxTitle, boxText;
@@ -42,12 +40,8 @@ template <class DisplayT>
 class FormTestOn : public ::testing::Test {
  protected:
   explicit FormTestOn(double startTimeOfDay = 12 * 3600.0)
-      : clock(startTimeOfDay), folder(MakeFolder()), show(clock, audio, store, platform, Folder()) {
+      : clock(startTimeOfDay), folder(WithFiles(dir)), show(clock, audio, store, platform, Folder()) {
     display.logQueries = false;
-  }
-  ~FormTestOn() override {
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
   }
 
   std::string Folder() const { return folder.string() + "/"; }
@@ -67,19 +61,16 @@ class FormTestOn : public ::testing::Test {
   RecordingAudio audio;
   MemorySettingsStore store;
   RecordingPlatform platform;
+  TempDir dir;
   std::filesystem::path folder;
   ShowRig<DisplayT> show;
   EventLoop& loop = show.loop;
   DisplayT& display = show.display;
 
  private:
-  static std::filesystem::path MakeFolder() {
-    auto dir = std::filesystem::temp_directory_path() /
-               ("gs_form_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir);
-    for (const char* name : {"bg.BMP", "pilgrimc.bmp", "Gun.WAV"}) std::ofstream(dir / name) << "x";
-    return dir;
+  static std::filesystem::path WithFiles(const TempDir& dir) {
+    for (const char* name : {"bg.BMP", "pilgrimc.bmp", "Gun.WAV"}) WriteText(dir.File(name), "x");
+    return dir.path();
   }
 };
 using FormTest = FormTestOn<RecordingDisplay>;
