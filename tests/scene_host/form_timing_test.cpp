@@ -129,7 +129,7 @@ TEST_F(FormTest, CountersStopAtTheTopOfTheirRange) {
 struct NoticeCase {
   const char* runMonitor;
   const char* tuneScrSvr;
-  // NoticeSecondsLeft after 1, 29, 30, 31, 59 and 60 seconds.
+  // NoticeSecondsLeft after 1, 29, 30, 31, 59, 60 and 61 s.
   std::vector<int> left;
   int tuneSavedAt, monitorSavedAt;  // second at which each key is saved "True" (0: never)
 };
@@ -139,34 +139,29 @@ class NoticeTest : public FormTest, public ::testing::WithParamInterface<NoticeC
 TEST_P(NoticeTest, CountsDownAndRecordsEachNoticeOnce) {
   const NoticeCase& c = GetParam();
   SeedStore({{Setting::RunMonitor, c.runMonitor}, {Setting::TuneScrSvr, c.tuneScrSvr}});
-  Form1& f = Load();
-  EXPECT_EQ(f.show().NoticeSecondsLeft, 0);
+  const Show& show = Load().show();
+  EXPECT_EQ(show.NoticeSecondsLeft, 0);
   std::vector<int> left;
   int tuneAt = 0, monitorAt = 0;
   for (int second = 1; second <= 70; ++second) {
     RunFor(1.0);
-    if (second == 1 || second == 29 || second == 30 || second == 31 || second == 59 || second == 60)
-      left.push_back(f.show().NoticeSecondsLeft);
+    if (second % 30 <= 1 || second % 30 == 29) left.push_back(show.NoticeSecondsLeft);
     for (const auto& s : store.Saves()) {
-      if (s.key == SchemaEntry(Setting::TuneScrSvr).key && !tuneAt) tuneAt = second;
-      if (s.key == SchemaEntry(Setting::RunMonitor).key && !monitorAt) monitorAt = second;
+      EXPECT_EQ(std::tie(s.section, s.value), std::tuple("System", "True"));
+      int& at = s.key == SchemaEntry(Setting::TuneScrSvr).key ? tuneAt : monitorAt;
+      at = at ? at : second;
     }
   }
   EXPECT_EQ(left, c.left);
-  EXPECT_EQ(tuneAt, c.tuneSavedAt);
-  EXPECT_EQ(monitorAt, c.monitorSavedAt);
-  for (const auto& s : store.Saves()) {
-    EXPECT_EQ(s.section, "System");
-    EXPECT_EQ(s.value, "True");
-  }
+  EXPECT_EQ(std::tuple(tuneAt, monitorAt), std::tuple(c.tuneSavedAt, c.monitorSavedAt));
   EXPECT_LE(store.Saves().size(), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(StoredState, NoticeTest,
-                         ::testing::Values(NoticeCase{"False", "False", {29, 1, 30, 29, 1, 0}, 30, 60},
-                                           NoticeCase{"False", "True", {59, 31, 30, 29, 1, 0}, 0, 60},
-                                           NoticeCase{"True", "False", {29, 1, 0, 0, 0, 0}, 30, 0},
-                                           NoticeCase{"True", "True", {0, 0, 0, 0, 0, 0}, 0, 0}));
+                         ::testing::Values(NoticeCase{"False", "False", {29, 1, 30, 29, 1, 0, 0}, 30, 60},
+                                           NoticeCase{"False", "True", {59, 31, 30, 29, 1, 0, 0}, 0, 60},
+                                           NoticeCase{"True", "False", {29, 1, 0, 0, 0, 0, 0}, 30, 0},
+                                           NoticeCase{"True", "True", {0, 0, 0, 0, 0, 0, 0}, 0, 0}));
 
 TEST_F(FormTest, NoticeTimerSwitchesItselfOffAfterTick501) {
   Form1& f = Load();
