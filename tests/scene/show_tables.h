@@ -1,97 +1,84 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/show_trace.h"
 
 namespace gs::testing {
 
-// The runs every table is checked on: the pace of the first run (6), the
-// fastest (0) and the slowest the dialog offers (20).
-inline const int kPaces[] = {0, 6, 20};
-
-using When = bool (*)(const SceneFrame&, const ShowIds&);
+using F = ShowIds;
 using Slot = int32_t ShowIds::*;
 
-// A sound cue: the slot played on a scene frame of the scene and step when
-// the condition holds, and on no other.
-struct Cue {
-  const char* name;
-  Slot sound;
-  int scene, step;
-  When when;
-};
-
-// A draw: the sprite drawn, in this order among the scene's draws, on a
-// scene frame of the scene and step when the condition holds.
-struct DrawRule {
+// What a row's guard reads on a scene frame: a counter or flag as the frame
+// found it, or a sprite's frame or place, drawn (0 / -1: not drawn) or after.
+enum Kind { Always, T1, T2, T3, H, S, Armed, Hop, CowScene, CowPlaying, FrameAfter, Drawn, Stepped, XAfter, YAfter, DrawnY };
+struct Var {
+  Var(Kind k = Always, Slot s = nullptr) : kind(k), sprite(s) {}
+  Kind kind;
   Slot sprite;
-  int scene, step;
-  When when;
+};
+inline Var Fr(Slot s) { return {FrameAfter, s}; }
+inline Var Dr(Slot s) { return {Drawn, s}; }
+constexpr int N = 32767;  // open end
+// Holds when lo <= value < hi; {v, n} holds when the value is n.
+struct Guard {
+  Guard() = default;
+  Guard(Var var, int from) : v(var), lo(from), hi(from + 1) {}
+  Guard(Var var, int from, int below) : v(var), lo(from), hi(below) {}
+  Var v;
+  int lo = 0, hi = 1;
+  bool operator()(const SceneFrame& r, const ShowIds& f) const;
 };
 
-// How a step ends: the condition on the frame that leaves it (no earlier
-// frame of the step meets it), where the show goes and which counters the
-// change sets to 0 and which it leaves alone.
-enum class Counter { StepTicks, Scene1Ticks, Scene2Ticks, Scene3Ticks, HoleTicks };
-struct StepRule {
+// Scene and step (0: any step) and up to three guards, as the scripts read.
+struct When {
+  When(int sc, int st, Guard g1 = {}, Guard g2 = {}, Guard g3 = {}) : scene(sc), step(st), a(g1), b(g2), c(g3) {}
   int scene, step;
+  Guard a, b, c;
+  bool operator()(const SceneFrame& r, const ShowIds& f) const;
+};
+// The sound played on exactly the scene frames where `when` holds.
+struct Cue {
+  Slot sound;
+  When when;
+};
+// The sprites drawn in this order where `when` holds, at x, y unless x < 0.
+struct DrawRow {
+  DrawRow(When w, std::vector<Slot> s, int px = -1, int py = -1) : when(w), sprites(std::move(s)), x(px), y(py) {}
+  When when;
+  std::vector<Slot> sprites;
+  int x = -1, y = -1;
+};
+// The frame that leaves a step (and no other of it) and what it zeroes and keeps.
+enum Counters : unsigned { ST = 1, C1 = 2, C2 = 4, C3 = 8, HT = 16 };
+struct StepRow {
+  StepRow(When w, int sc, int st, unsigned z, unsigned k = 0) : leaves(w), nextScene(sc), nextStep(st), zeroed(z), kept(k) {}
   When leaves;
   int nextScene, nextStep;
-  std::vector<Counter> zeroed, kept;
+  unsigned zeroed, kept = 0;
 };
 
-// A sprite's place, by sprite holder: the place every draw of it shows.
-struct Place {
-  Slot sprite;
-  int x, y;
-};
-
-// Shorthands for the tables, as the scripts name their values.
-inline int T1(const SceneFrame& r) { return r.before.scene1Ticks; }
-inline int T2(const SceneFrame& r) { return r.before.scene2Ticks; }
-inline int T3(const SceneFrame& r) { return r.before.scene3Ticks; }
-inline int H(const SceneFrame& r) { return r.before.holeTicks; }
-inline int S(const SceneFrame& r) { return r.before.stepTicks; }
-inline int FrameAfter(const SceneFrame& r, int32_t id) { return r.frameAfter[static_cast<size_t>(id)]; }
-inline int XAfter(const SceneFrame& r, int32_t id) { return r.xAfter[static_cast<size_t>(id)]; }
-inline int YAfter(const SceneFrame& r, int32_t id) { return r.yAfter[static_cast<size_t>(id)]; }
-// y at which id was first drawn on the frame (-1: not drawn).
-int DrawnY(const SceneFrame& r, int32_t id);
-int DrawnX(const SceneFrame& r, int32_t id);
-
-// The sounds and draws of every scene frame of the given scenes against the
-// tables; failures name the frame (show, time, scene, step, counters).
-void ExpectCues(const ShowRun& run, const std::vector<Cue>& cues, std::vector<int> scenes);
-void ExpectDraws(const ShowRun& run, const std::vector<DrawRule>& rules, std::vector<int> scenes);
-void ExpectSteps(const ShowRun& run, const std::vector<StepRule>& rules);
-void ExpectPlaces(const ShowRun& run, const std::vector<Place>& places);
-// Each cue fires in every show of the run at least once.
-void ExpectEveryCueHeard(const ShowRun& run, const std::vector<Cue>& cues);
-
-std::string Describe(const SceneFrame& r);
-
-// A test on the run at one of kPaces.
-class ShowAtPace : public ::testing::TestWithParam<int> {
- protected:
-  const ShowRun& run = RunOf(GetParam());
-  const ShowIds& f = run.ids;
-  const double spacing = 1.0 / run.SceneFramesPerSecond();  // seconds between scene frames
-};
-inline std::string PaceName(const ::testing::TestParamInfo<int>& i) { return "TunePC" + std::to_string(i.param); }
+const std::vector<Cue>& Cues();
 
 // Consecutive scene frames of one show that play the same scene and step.
 struct Segment {
   int show, scene, step;
   size_t first, last;  // indices into run.frames; last is the frame that leaves
 };
-std::vector<Segment> Segments(const ShowRun& run);
-// The segments of one scene and step, in order (one per show).
-std::vector<Segment> SegmentsOf(const ShowRun& run, int scene, int step);
-// Simulated seconds from a segment's first frame to the frame that leaves it.
-double Seconds(const ShowRun& run, const Segment& s);
+std::vector<Segment> SegmentsOf(const ShowRun& run, int scene = -1, int step = -1);
+double Seconds(const ShowRun& run, size_t from, size_t to);
+std::string Describe(const SceneFrame& r);
+
+// A test on the run at one of the paces: the first run's (6), the fastest
+// and the slowest the dialog offers.
+class ShowAtPace : public ::testing::TestWithParam<int> {
+ protected:
+  const ShowRun& run = RunOf(GetParam());
+  const ShowIds& f = run.ids;
+  const double spacing = 1.0 / run.SceneFramesPerSecond();  // seconds between scene frames
+};
 
 }  // namespace gs::testing
