@@ -58,56 +58,6 @@ TEST_F(SceneTest, LastFramesOfTheTurkeyRunsMoveTheirCounters) {
   EXPECT_EQ(f.Scene3Ticks, 20);
 }
 
-TEST_F(SceneTest, GunHolesAppearOneByOneFromHalfTickFiftySix) {
-  Show& f = Ready().show();
-  f.Scene = 3;
-  f.Scene3Ticks = 28;
-  struct Row {
-    int16_t h;
-    int holes;
-  };
-  for (Row r : {Row{55, 0}, Row{56, 1}, Row{57, 2}, Row{58, 3}}) {
-    display.ClearCalls();
-    f.HoleTicks = r.h;
-    Scene3(f);
-    int holes = display.CountCalls(Drawn(f.sprites.hGunHole1)) + display.CountCalls(Drawn(f.sprites.hGunHole2)) +
-                display.CountCalls(Drawn(f.sprites.hGunHole3));
-    EXPECT_EQ(holes, r.holes) << "HoleTicks " << r.h;
-  }
-}
-
-TEST_F(SceneTest, PilgrimWalksUpToExactly318AndStillMovesOnThatFrame) {
-  Show& f = Ready().show();
-  f.Scene = 4;
-  int frames = 0;
-  while (f.Scene4Step == 1 && frames < 200) {
-    Scene4(f);
-    ++frames;
-  }
-  EXPECT_EQ(frames, 95);
-  EXPECT_EQ(display.GetSpriteY(f.sprites.hPilgrimA), 315);
-  EXPECT_EQ(display.GetSpriteFrame(f.sprites.hPilgrimA), 3);
-  EXPECT_EQ(f.StepTicks, 0);
-}
-
-TEST_F(SceneTest, LaterShowsWipeInOneFrameAndScene8EndsInBlackWithAReset) {
-  Show& f = Ready().show();
-  display.SetSpriteX(f.sprites.hVertBarL, 402);
-  f.Scene = 7;
-  f.StepTicks = 8;
-  Scene7(f);
-  EXPECT_EQ(f.Scene, 8);
-  EXPECT_FALSE(f.ShowBackdrop);
-  f.CowPlaying = false;
-  f.StepTicks = 7;
-  display.ClearCalls();
-  Scene8(f);
-  EXPECT_EQ(display.calls().front(), "ClearFrame(0)");
-  EXPECT_EQ(f.Scene, 1);
-  EXPECT_TRUE(f.ShowBackdrop);
-  EXPECT_EQ(display.GetSpriteX(f.sprites.hTC01), 800);
-}
-
 TEST_F(SceneTest, OverlayTextsAndFontSizes) {
   SeedStore({{Setting::TunePC, "6"}, {Setting::Clock, "1"}, {Setting::ShowMessage, "1"},
              {Setting::FontSize, "not a number"}, {Setting::FontSizeMsg, "12.5"}, {Setting::Message, "Hello"},
