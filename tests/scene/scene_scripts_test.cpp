@@ -12,17 +12,13 @@ using gs::testing::FormTest;
 class SceneTest : public FormTest {
  protected:
   Form1& Ready() {
-    SeedStore({{Setting::TunePC, "0"}, {Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"},
-               {Setting::Clock, "0"}, {Setting::ShowMessage, "0"}});
-    SaveSetting(store, Setting::SoundTurkey, "1");
-    SaveSetting(store, Setting::SoundGuns, "1");
-    SaveSetting(store, Setting::SoundCow, "1");
+    SeedStore({{Setting::TunePC, "0"}, {Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"}, {Setting::Clock, "0"},
+               {Setting::ShowMessage, "0"}, {Setting::SoundTurkey, "1"}, {Setting::SoundGuns, "1"}, {Setting::SoundCow, "1"}});
     Form1& f = Load();
     display.ClearCalls();
     audio.ClearCalls();
     return f;
   }
-  std::string Drawn(int32_t id) const { return "DrawSprite(" + std::to_string(id) + ")"; }
   int Plays(int32_t snd) const { return audio.CountCalls("PlaySound(" + std::to_string(snd) + ","); }
 };
 
@@ -73,7 +69,7 @@ TEST_F(SceneTest, OverlayTextsAndFontSizes) {
               ::testing::Contains("DrawText(\"2 of 2 Messages. These messages will only be displayed one time\",150,225,0)"));
   EXPECT_THAT(display.calls(),
               ::testing::Contains("DrawText(\"This graphic will disappear in: 7 seconds\",150,235,65280)"));
-  EXPECT_EQ(display.calls().back(), Drawn(f.sprites.hMonitorNotice));
+  EXPECT_EQ(display.calls().back(), "DrawSprite(" + std::to_string(f.sprites.hMonitorNotice) + ")");
   f.settings.FontSize = "99999";
   display.ClearCalls();
   DrawOverlays(f);

@@ -41,14 +41,13 @@ struct Guard {
     const size_t id = sprite ? static_cast<size_t>(f.*sprite) : 0;
     const auto drawn = [&](int SceneFrame::Draw::*field) {
       for (const SceneFrame::Draw& d : r.draws)
-        if (d.id == f.*sprite) return d.*field;
+        if (static_cast<size_t>(d.id) == id) return d.*field;
       return 0;
     };
+    const int frame = drawn(&SceneFrame::Draw::frame);
     const int values[] = {0, b.scene1Ticks, b.scene2Ticks, b.scene3Ticks, b.holeTicks, b.stepTicks, b.cannonArmed,
-                          b.pilgrimHop, b.showBackdrop, b.cowPlaying, id ? r.frameAfter[id] : 0,
-                          id ? drawn(&SceneFrame::Draw::frame) : 0,
-                          id ? r.frameAfter[id] != drawn(&SceneFrame::Draw::frame) : 0, id ? r.xAfter[id] : 0,
-                          id ? r.yAfter[id] : 0, id ? drawn(&SceneFrame::Draw::y) : 0};
+                          b.pilgrimHop, b.showBackdrop, b.cowPlaying, r.frameAfter[id], frame, r.frameAfter[id] != frame,
+                          r.xAfter[id], r.yAfter[id], drawn(&SceneFrame::Draw::y)};
     return kind == Always || (values[kind] >= lo && values[kind] < hi);
   }
 };
@@ -143,8 +142,7 @@ const std::vector<DrawRow>& Draws() {
       // The hop: frame 12 lifts the pilgrim 20 pixels.
       {{4, 2, {Hop, 1}, {Dr, &F::hPilgrim01, 0, 12}}, {&F::hPilgrim01}, 330, 320},
       {{4, 2, {Hop, 1}, {Dr, &F::hPilgrim01, 12, 14}}, {&F::hPilgrim01}, 330, 300},
-      {{4, 2, {Hop, 0}, {S, 3}}, {&F::hPilgrim01}, 330, 320},
-      {{4, 4, {S, 0}}, {&F::hPilgrimC}, 330, 196},
+      {{4, 2, {Hop, 0}, {S, 3}}, {&F::hPilgrim01}, 330, 320}, {{4, 4, {S, 0}}, {&F::hPilgrimC}, 330, 196},
       {{4, 8, {S, 0, 3}}, {&F::hPilgrim16}, 330, 188},
       {{4, 10, {S, 0, 5}}, {&F::hPilgrim19}, 330, 186}, {{4, 11, {S, 0, 6}}, {&F::hPilgrim21}, 342, 186},
       // The jump: up to 172, then down 40 a frame (the landing is checked where the step ends).
@@ -201,8 +199,7 @@ const std::vector<StepRow>& Steps() {
       {{5, 1, {S, 5}}, 5, 2, ST}, {{5, 2, {S, 4}}, 5, 3, ST}, {{5, 3, {S, 1}}, 5, 4, ST}, {{5, 4, {S, 1}}, 5, 5, ST},
       {{5, 5, {Fr, &F::hPT07, 19}}, 5, 6, ST}, {{5, 6, {S, 2}}, 5, 7, ST}, {{5, 7, {Dr, &F::hPT18, 23}}, 5, 8, ST},
       {{5, 8, {Fr, &F::hPT23, 3}}, 5, 9, ST}, {{5, 9, {S, 0, 5}, {Fr, &F::hSmoke, 4}}, 5, 10, ST},
-      {{5, 10, {S, 5, N}}, 6, 0, ST, Ticks},
-      {{6, 0, {XAfter, &F::hTC01, 407}}, 7, 0, ST, Ticks},
+      {{5, 10, {S, 5, N}}, 6, 0, ST, Ticks}, {{6, 0, {XAfter, &F::hTC01, 407}}, 7, 0, ST, Ticks},
       // The bars close in 2 pixels a frame from the sides; later shows find them there.
       {{7, 0, {S, 8, N}, {XAfter, &F::hVertBarL, 401, N}, {XAfter, &F::hVertBarR, 0, 400}, {YAfter, &F::hHorizBarT, 401, N}},
        8, 0, ST, Ticks},
@@ -216,8 +213,8 @@ struct Segment {
   int show, scene, step;
   size_t first, last;  // indices into run.frames; last is the frame that leaves
 };
-std::vector<Segment> SegmentsOf(const ShowRun& run, int scene = -1, int step = -1) {
-  std::vector<Segment> all, out;
+std::vector<Segment> SegmentsOf(const ShowRun& run) {
+  std::vector<Segment> all;
   for (size_t i = 0; i < run.frames.size(); ++i) {
     const SceneFrame& r = run.frames[i];
     if (!all.empty() && all.back().show == r.show && all.back().scene == r.before.scene && all.back().step == r.before.step)
@@ -225,9 +222,7 @@ std::vector<Segment> SegmentsOf(const ShowRun& run, int scene = -1, int step = -
     else
       all.push_back({r.show, r.before.scene, r.before.step, i, i});
   }
-  for (const Segment& s : all)
-    if (scene < 0 || (s.scene == scene && s.step == step)) out.push_back(s);
-  return out;
+  return all;
 }
 
 std::string Describe(const SceneFrame& r) {
@@ -238,7 +233,7 @@ std::string Describe(const SceneFrame& r) {
          std::to_string(b.scene3Ticks) + "/" + std::to_string(b.holeTicks);
 }
 
-std::string Join(const std::vector<int32_t>& v) {
+std::string Join(const auto& v) {
   std::ostringstream out;
   for (int32_t x : v) out << x << " ";
   return out.str();
@@ -249,28 +244,27 @@ class ShowAtPace : public ::testing::TestWithParam<int> {
  protected:
   double Seconds(size_t from, size_t to) const { return static_cast<double>(run.frames[to].us - run.frames[from].us) / 1e6; }
   bool Report() { return reports++ < 5; }  // a fault shows on many frames: report the first few
+  void ExpectDueInBothShows(const When& w, int32_t id) const {
+    for (int show = 1; show <= 2; ++show)
+      EXPECT_TRUE(std::any_of(run.frames.begin(), run.frames.end(), [&](const SceneFrame& r) { return r.show == show && w(r, f); }))
+          << "id " << id << " in scene " << w.scene << " step " << w.step << " never due in show " << show;
+  }
   const ShowRun& run = RunOf(GetParam());
   const ShowIds& f = run.ids;
-  const double spacing = 1.0 / run.SceneFramesPerSecond();  // seconds between scene frames
+  const double spacing = std::max(GetParam(), 1) * 1.0 / kFrameEventsPerSecond;  // seconds between scene frames
   int reports = 0;
 };
 using SceneTables = ShowAtPace;
 
 TEST_P(SceneTables, EachFrameCuesWhatTheScriptSaysAndEveryCueIsDueInBothShows) {
   for (const SceneFrame& r : run.frames) {
-    std::vector<int32_t> expected, played = r.plays;
+    std::multiset<int32_t> expected, played(r.plays.begin(), r.plays.end());
     for (const Cue& c : Cues())
-      if (c.when(r, f)) expected.push_back(f.*c.sound);
-    std::sort(expected.begin(), expected.end());
-    std::sort(played.begin(), played.end());
+      if (c.when(r, f)) expected.insert(f.*c.sound);
     if (played != expected && Report())
       ADD_FAILURE() << Describe(r) << ": sounds " << Join(played) << "expected " << Join(expected);
   }
-  for (const Cue& c : Cues())
-    for (int show = 1; show <= 2; ++show)
-      EXPECT_TRUE(std::any_of(run.frames.begin(), run.frames.end(),
-                              [&](const SceneFrame& r) { return r.show == show && c.when(r, f); }))
-          << "sound " << f.*c.sound << " of scene " << c.when.scene << " step " << c.when.step << ", show " << show;
+  for (const Cue& c : Cues()) ExpectDueInBothShows(c.when, f.*c.sound);
 }
 
 TEST_P(SceneTables, EachFrameDrawsWhatTheScriptSaysInOrderAndPlace) {
@@ -296,11 +290,7 @@ TEST_P(SceneTables, EachFrameDrawsWhatTheScriptSaysInOrderAndPlace) {
         ADD_FAILURE() << Describe(r) << ": sprite " << drawn[k] << " at " << r.draws[k].x << "," << r.draws[k].y;
     }
   }
-  for (const DrawRow& d : Draws())
-    for (int show = 1; show <= 2; ++show)
-      EXPECT_TRUE(std::any_of(run.frames.begin(), run.frames.end(),
-                              [&](const SceneFrame& r) { return r.show == show && d.when(r, f); }))
-          << "sprite " << f.*d.sprites[0] << " of scene " << d.when.scene << " step " << d.when.step << ", show " << show;
+  for (const DrawRow& d : Draws()) ExpectDueInBothShows(d.when, f.*d.sprites[0]);
 }
 
 // A step left when StepTicks reaches n lasts between n - 1 and n seconds,
@@ -343,19 +333,11 @@ TEST_P(SceneTables, StepsEndOnTheirCueAfterTheirSecondsAndZeroTheirCounters) {
 INSTANTIATE_TEST_SUITE_P(Pace, SceneTables, ::testing::Values(6));
 using ShowTimeline = ShowAtPace;
 
-TEST_P(ShowTimeline, EveryShowPlaysEveryStepOnceInOrderAtItsPace) {
-  std::vector<std::pair<int, int>> order = {{1, 1}, {1, 2}, {2, 1}, {2, 2}, {3, 1}, {3, 2}};
-  for (int step = 1; step <= 13; ++step) order.emplace_back(4, step);
-  for (int step = 1; step <= 10; ++step) order.emplace_back(5, step);
-  for (int scene : {6, 7, 8}) order.emplace_back(scene, 0);
-  std::vector<std::pair<int, int>> played[4];
+// The steps' order is the tables'; here the shows' lengths and the pace.
+TEST_P(ShowTimeline, ShowsTakeTheirTimeAtTheirPace) {
   std::vector<int64_t> start;
-  for (const Segment& s : SegmentsOf(run)) {
-    played[s.show].emplace_back(s.scene, s.step);
-    if (start.size() < static_cast<size_t>(s.show)) start.push_back(run.frames[s.first].us);
-  }
-  EXPECT_EQ(played[1], order);
-  EXPECT_EQ(played[2], order);
+  for (const SceneFrame& r : run.frames)
+    if (start.size() < static_cast<size_t>(r.show)) start.push_back(r.us);
   ASSERT_EQ(start.size(), 3u) << "the third show begins";
   // Both shows take the same time but for the wipe, 200 frames shorter from
   // the second show on; steps wait for whole seconds from phases of their own.
@@ -367,7 +349,7 @@ TEST_P(ShowTimeline, EveryShowPlaysEveryStepOnceInOrderAtItsPace) {
   for (size_t i = 1; i < run.frames.size(); ++i)
     if (std::abs(run.frames[i].us - run.frames[i - 1].us - gap) > 1 && Report())
       ADD_FAILURE() << "gap before " << Describe(run.frames[i]);
-  EXPECT_EQ(run.playsOffSceneFrames + run.drawsOffSceneFrames, 0);
+  EXPECT_EQ(run.callsOffSceneFrames, 0);
 }
 
 // When each sound started in the two shows, by id, as the built files would
@@ -415,7 +397,6 @@ TEST_P(ShowTimeline, EveryShotCrashPopAndThumpIsHeard) {
       if (std::none_of(at.begin(), at.end(), [&](int64_t t) { return t >= run.frames[i].us - early && t <= run.frames[last].us; }))
         ADD_FAILURE() << "sound " << f.*c.sound << " not heard: " << Describe(run.frames[i]);
     }
-    EXPECT_GE(runs, 2) << "sound " << f.*c.sound << " of scene " << c.when.scene << " step " << c.when.step;
     due[f.*c.sound] += static_cast<size_t>(runs);
   }
   for (Slot s : {&F::sndGunBig, &F::sndCrash, &F::sndPop, &F::sndThump}) EXPECT_EQ(starts[f.*s].size(), due[f.*s]);

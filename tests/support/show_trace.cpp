@@ -2,7 +2,6 @@
 
 #include <map>
 
-#include "display/frame_events.h"
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "scene_host/show_rig.h"
@@ -12,16 +11,6 @@
 #include "support/recording_display.h"
 
 namespace gs::testing {
-
-int32_t SceneFrame::DrawnFrame(int32_t id) const {
-  for (const Draw& d : draws)
-    if (d.id == id) return d.frame;
-  return 0;
-}
-
-double ShowRun::SceneFramesPerSecond() const {
-  return static_cast<double>(kFrameEventsPerSecond) / (tunePC == 0 ? 1 : tunePC);
-}
 
 namespace {
 
@@ -40,21 +29,16 @@ struct Tracer : DisplayEvents, RecordingAudio {
   }
   void Frame() override {
     const Show& show = form->show();
-    if (show.PaceCount != show.settings.TunePC) {
-      SceneFrame quiet;
-      now = &quiet;
-      form->Frame();
-      now = nullptr;
-      run.playsOffSceneFrames += static_cast<int>(quiet.plays.size());
-      run.drawsOffSceneFrames += static_cast<int>(quiet.draws.size());
-      return;
-    }
-    SceneFrame& r = *(now = &run.frames.emplace_back());
+    const bool sceneFrame = show.PaceCount == show.settings.TunePC;
+    SceneFrame quiet;
+    SceneFrame& r = *(now = sceneFrame ? &run.frames.emplace_back() : &quiet);
     r.us = clock.MonotonicUs();
     r.show = resets + 1;
     r.before = StateOf(show);
     form->Frame();
     now = nullptr;
+    run.callsOffSceneFrames += static_cast<int>(quiet.plays.size() + quiet.draws.size() + quiet.clears.size());
+    if (!sceneFrame) return;
     r.after = StateOf(show);
     resets += r.before.scene == 8 && r.after.scene == 1;
     const SpriteTable& t = display->sprites();
@@ -112,12 +96,11 @@ ShowRun MakeRun(int tunePC) {
   ShowRun run;
   run.tunePC = tunePC;
   Parts p(run);
-  SaveSetting(p.store, Setting::SetReg, "2");
-  for (auto [key, value] : {std::pair{Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"}, {Setting::Clock, "0"},
-                            {Setting::ShowMessage, "0"}, {Setting::SoundTurkey, "1"}, {Setting::SoundGuns, "1"},
-                            {Setting::SoundCow, "1"}})
+  const std::string pace = std::to_string(tunePC);
+  for (auto [key, value] : {std::pair{Setting::SetReg, "2"}, {Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"},
+                            {Setting::Clock, "0"}, {Setting::ShowMessage, "0"}, {Setting::SoundTurkey, "1"},
+                            {Setting::SoundGuns, "1"}, {Setting::SoundCow, "1"}, {Setting::TunePC, pace.c_str()}})
     SaveSetting(p.store, key, value);
-  SaveSetting(p.store, Setting::TunePC, std::to_string(tunePC));
   p.show.form.Form_Load();
   static_cast<SpriteHolders&>(run.ids) = p.show.form.show().sprites;
   static_cast<SoundSlots&>(run.ids) = p.show.form.show().sounds;

@@ -25,10 +25,6 @@ struct SceneFrame {
   std::vector<int32_t> clears, plays;  // ClearFrame colours and sound ids, in order
   std::vector<Draw> draws;             // in order
   std::vector<int16_t> frameAfter, xAfter, yAfter;  // of every sprite once the frame is done, by id
-
-  // The frame at which id was drawn first on this frame, 0 when not drawn.
-  int32_t DrawnFrame(int32_t id) const;
-  bool Drew(int32_t id) const { return DrawnFrame(id) != 0; }
 };
 
 // The ids of a run's sprites and sounds, named as the scripts name them.
@@ -41,9 +37,8 @@ struct ShowIds : SpriteHolders, SoundSlots {};
 struct ShowRun {
   int tunePC = 0;
   std::vector<SceneFrame> frames;  // the scene frames only
-  int playsOffSceneFrames = 0, drawsOffSceneFrames = 0;  // on Frame events that were not scene frames
+  int callsOffSceneFrames = 0;     // sounds and drawing on Frame events that were not scene frames
   ShowIds ids;
-  double SceneFramesPerSecond() const;
 };
 const ShowRun& RunOf(int tunePC);
 
