@@ -7,9 +7,7 @@
 namespace gs {
 namespace {
 
-using gs::testing::FormTest;
-
-class SceneTest : public FormTest {
+class SceneTest : public testing::FormTest {
  protected:
   Form1& Ready() {
     SeedStore({{Setting::TunePC, "0"}, {Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"}, {Setting::Clock, "0"},

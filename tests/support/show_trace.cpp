@@ -15,9 +15,8 @@ namespace gs::testing {
 namespace {
 
 SceneFrame::State StateOf(const Show& f) {
-  return {f.Scene,        CurrentStep(f).value_or(0), f.StepTicks,    f.Scene1Ticks,  f.Scene2Ticks,
-          f.Scene3Ticks,  f.HoleTicks,                f.ShowBackdrop, f.ShowCowScene, f.GunShown,
-          f.CannonArmed,  f.PilgrimHop,               f.CowPlaying};
+  return {f.Scene,     CurrentStep(f).value_or(0), f.StepTicks,     f.Scene1Ticks, f.Scene2Ticks, f.Scene3Ticks,
+          f.HoleTicks, f.ShowBackdrop,               f.CannonArmed,   f.PilgrimHop,  f.CowPlaying};
 }
 
 // Between the display and the form: notes what each Frame event cues in the
@@ -80,10 +79,7 @@ struct TracingDisplay : RecordingDisplay {
 };
 
 struct Parts {
-  explicit Parts(ShowRun& run) : tracer(run, clock) {
-    tracer.form = &show.form;
-    tracer.display = &show.display;
-  }
+  explicit Parts(ShowRun& run) : tracer(run, clock) { tracer.form = &show.form, tracer.display = &show.display; }
   SimClock clock;
   Tracer tracer;
   MemorySettingsStore store;

@@ -13,12 +13,9 @@ struct SceneFrame {
   struct State {
     int16_t scene = 0, step = 0;  // step: the step variable of that scene (0 for scenes 6 to 8)
     int16_t stepTicks = 0, scene1Ticks = 0, scene2Ticks = 0, scene3Ticks = 0, holeTicks = 0;
-    bool showBackdrop = false, showCowScene = false, gunShown = false, cannonArmed = false, pilgrimHop = false,
-         cowPlaying = false;
+    bool showBackdrop = false, cannonArmed = false, pilgrimHop = false, cowPlaying = false;
   };
-  struct Draw {
-    int32_t id, frame, x, y;
-  };
+  struct Draw { int32_t id, frame, x, y; };
   int64_t us = 0;  // simulated time of the Frame event
   int show = 0;    // 1 for the first show, 2 for the second...
   State before, after;
