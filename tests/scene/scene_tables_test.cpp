@@ -131,8 +131,9 @@ const std::vector<DrawRow>& Draws() {
       {{3, 1, {T3, 23, 26}}, {&F::hT3_20}}, {{3, 1, {T3, 26, 28}}, {&F::hT3_21}},
       {{3, 1, {T3, 26, 28}, {Fr, &F::hT3_21, 3, N}}, {glass[0]}},
       {{3, 1, {T3, 28, 30}}, {&F::hT3_24, glass[0], glass[1]}},
-      {{3, 1, {H, 56, N}}, {&F::hGunHole1}, 150, 320}, {{3, 1, {H, 57, N}}, {&F::hGunHole2}, 200, 250},
-      {{3, 1, {H, 58, N}}, {&F::hGunHole3}, 250, 300}, {{3, 1, {T3, 30}}, {&F::hT3_25, glass[0], glass[1], glass[2]}},
+      // The holes come by half seconds, the first 28 s into the scene.
+      {{3, 1, {H, 56, N}, {T3, 27, N}}, {&F::hGunHole1}, 150, 320}, {{3, 1, {H, 57, N}, {T3, 27, N}}, {&F::hGunHole2}, 200, 250},
+      {{3, 1, {H, 58, N}, {T3, 27, N}}, {&F::hGunHole3}, 250, 300}, {{3, 1, {T3, 30}}, {&F::hT3_25, glass[0], glass[1], glass[2]}},
       {{3, 1, {T3, 31}}, {&F::hT3_26, glass[0], glass[1], glass[2]}},
       {{3, 1, {T3, 32, 34}}, {glass[0], glass[1], glass[2], &F::hT3_27}},
       {{3, 2}, {&F::hT3_27, glass[0], glass[1], glass[2], &F::hGunHole1, &F::hGunHole2, &F::hGunHole3}},
