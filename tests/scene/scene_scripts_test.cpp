@@ -1,5 +1,4 @@
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "scene/scenes.h"
 #include "support/form_fixture.h"
@@ -7,22 +6,16 @@
 namespace gs {
 namespace {
 
-using gs::testing::FormTest;
-
-class SceneTest : public FormTest {
+class SceneTest : public testing::FormTest {
  protected:
   Form1& Ready() {
-    SeedStore({{Setting::TunePC, "0"}, {Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"},
-               {Setting::Clock, "0"}, {Setting::ShowMessage, "0"}});
-    SaveSetting(store, Setting::SoundTurkey, "1");
-    SaveSetting(store, Setting::SoundGuns, "1");
-    SaveSetting(store, Setting::SoundCow, "1");
+    SeedStore({{Setting::TunePC, "0"}, {Setting::RunMonitor, "True"}, {Setting::TuneScrSvr, "True"}, {Setting::Clock, "0"},
+               {Setting::ShowMessage, "0"}, {Setting::SoundTurkey, "1"}, {Setting::SoundGuns, "1"}, {Setting::SoundCow, "1"}});
     Form1& f = Load();
     display.ClearCalls();
     audio.ClearCalls();
     return f;
   }
-  std::string Drawn(int32_t id) const { return "DrawSprite(" + std::to_string(id) + ")"; }
   int Plays(int32_t snd) const { return audio.CountCalls("PlaySound(" + std::to_string(snd) + ","); }
 };
 
@@ -58,56 +51,6 @@ TEST_F(SceneTest, LastFramesOfTheTurkeyRunsMoveTheirCounters) {
   EXPECT_EQ(f.Scene3Ticks, 20);
 }
 
-TEST_F(SceneTest, GunHolesAppearOneByOneFromHalfTickFiftySix) {
-  Show& f = Ready().show();
-  f.Scene = 3;
-  f.Scene3Ticks = 28;
-  struct Row {
-    int16_t h;
-    int holes;
-  };
-  for (Row r : {Row{55, 0}, Row{56, 1}, Row{57, 2}, Row{58, 3}}) {
-    display.ClearCalls();
-    f.HoleTicks = r.h;
-    Scene3(f);
-    int holes = display.CountCalls(Drawn(f.sprites.hGunHole1)) + display.CountCalls(Drawn(f.sprites.hGunHole2)) +
-                display.CountCalls(Drawn(f.sprites.hGunHole3));
-    EXPECT_EQ(holes, r.holes) << "HoleTicks " << r.h;
-  }
-}
-
-TEST_F(SceneTest, PilgrimWalksUpToExactly318AndStillMovesOnThatFrame) {
-  Show& f = Ready().show();
-  f.Scene = 4;
-  int frames = 0;
-  while (f.Scene4Step == 1 && frames < 200) {
-    Scene4(f);
-    ++frames;
-  }
-  EXPECT_EQ(frames, 95);
-  EXPECT_EQ(display.GetSpriteY(f.sprites.hPilgrimA), 315);
-  EXPECT_EQ(display.GetSpriteFrame(f.sprites.hPilgrimA), 3);
-  EXPECT_EQ(f.StepTicks, 0);
-}
-
-TEST_F(SceneTest, LaterShowsWipeInOneFrameAndScene8EndsInBlackWithAReset) {
-  Show& f = Ready().show();
-  display.SetSpriteX(f.sprites.hVertBarL, 402);
-  f.Scene = 7;
-  f.StepTicks = 8;
-  Scene7(f);
-  EXPECT_EQ(f.Scene, 8);
-  EXPECT_FALSE(f.ShowBackdrop);
-  f.CowPlaying = false;
-  f.StepTicks = 7;
-  display.ClearCalls();
-  Scene8(f);
-  EXPECT_EQ(display.calls().front(), "ClearFrame(0)");
-  EXPECT_EQ(f.Scene, 1);
-  EXPECT_TRUE(f.ShowBackdrop);
-  EXPECT_EQ(display.GetSpriteX(f.sprites.hTC01), 800);
-}
-
 TEST_F(SceneTest, OverlayTextsAndFontSizes) {
   SeedStore({{Setting::TunePC, "6"}, {Setting::Clock, "1"}, {Setting::ShowMessage, "1"},
              {Setting::FontSize, "not a number"}, {Setting::FontSizeMsg, "12.5"}, {Setting::Message, "Hello"},
@@ -123,7 +66,7 @@ TEST_F(SceneTest, OverlayTextsAndFontSizes) {
               ::testing::Contains("DrawText(\"2 of 2 Messages. These messages will only be displayed one time\",150,225,0)"));
   EXPECT_THAT(display.calls(),
               ::testing::Contains("DrawText(\"This graphic will disappear in: 7 seconds\",150,235,65280)"));
-  EXPECT_EQ(display.calls().back(), Drawn(f.sprites.hMonitorNotice));
+  EXPECT_EQ(display.calls().back(), "DrawSprite(" + std::to_string(f.sprites.hMonitorNotice) + ")");
   f.settings.FontSize = "99999";
   display.ClearCalls();
   DrawOverlays(f);

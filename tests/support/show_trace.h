@@ -13,24 +13,15 @@ struct SceneFrame {
   struct State {
     int16_t scene = 0, step = 0;  // step: the step variable of that scene (0 for scenes 6 to 8)
     int16_t stepTicks = 0, scene1Ticks = 0, scene2Ticks = 0, scene3Ticks = 0, holeTicks = 0;
-    bool showBackdrop = false, showCowScene = false, gunShown = false, cannonArmed = false, pilgrimHop = false,
-         cowPlaying = false;
+    bool showBackdrop = false, cannonArmed = false, pilgrimHop = false, cowPlaying = false;
   };
-  struct Draw {
-    int32_t id, frame, x, y;
-  };
-  int64_t us = 0;    // simulated time of the Frame event
-  int show = 0;      // 1 for the first show, 2 for the second...
+  struct Draw { int32_t id, frame, x, y; };
+  int64_t us = 0;  // simulated time of the Frame event
+  int show = 0;    // 1 for the first show, 2 for the second...
   State before, after;
-  std::vector<int32_t> clears;  // ClearFrame colours, in order
-  std::vector<Draw> draws;      // in order
-  std::vector<int32_t> plays;   // sound ids, in order
-  // Frame and place of every sprite once the frame is done, by sprite id.
-  std::vector<int16_t> frameAfter, xAfter, yAfter;
-
-  // The frame at which id was drawn first on this frame, 0 when not drawn.
-  int32_t DrawnFrame(int32_t id) const;
-  bool Drew(int32_t id) const { return DrawnFrame(id) != 0; }
+  std::vector<int32_t> clears, plays;  // ClearFrame colours and sound ids, in order
+  std::vector<Draw> draws;             // in order
+  std::vector<int16_t> frameAfter, xAfter, yAfter;  // of every sprite once the frame is done, by id
 };
 
 // The ids of a run's sprites and sounds, named as the scripts name them.
@@ -38,23 +29,14 @@ struct ShowIds : SpriteHolders, SoundSlots {};
 
 // The whole show on the recording doubles in simulated time: the settings of
 // a user past the first run (no notices, no clock, no message, every sound
-// group on), at the given TunePC, for `shows` full shows and a few seconds of
-// the next one.
+// group on), at the given TunePC, for two full shows and a few seconds of
+// the next one. Made once per TunePC for the whole test program.
 struct ShowRun {
   int tunePC = 0;
   std::vector<SceneFrame> frames;  // the scene frames only
-  int playsOffSceneFrames = 0;     // sounds cued on Frame events that were not scene frames
-  int drawsOffSceneFrames = 0;     // sprites drawn on them
-  int64_t frameEvents = 0;
-  struct Parts;
-  std::shared_ptr<Parts> parts;    // the stopped show and the doubles it ran on
+  int callsOffSceneFrames = 0;     // sounds and drawing on Frame events that were not scene frames
   ShowIds ids;
-
-  // Scene frames per second at this pace.
-  double SceneFramesPerSecond() const;
 };
-
-// One run per TunePC for the whole test program, made on first use.
-const ShowRun& RunOf(int tunePC, int shows = 2);
+const ShowRun& RunOf(int tunePC);
 
 }  // namespace gs::testing
