@@ -245,13 +245,6 @@ void IniSettingsStore::Save(std::string_view app, std::string_view section, std:
   // Closing the lock descriptor releases the lock.
 }
 
-std::string IniSettingsStore::Get(std::string_view app, std::string_view section, std::string_view key,
-                                  std::string_view defaultValue) {
-  const SettingName name{section, key};
-  std::optional<std::string> value = FindAll(app, {&name, 1}).front();
-  return value ? *value : std::string(defaultValue);
-}
-
 std::vector<std::optional<std::string>> IniSettingsStore::FindAll(std::string_view app,
                                                                   std::span<const SettingName> names) {
   std::vector<std::optional<std::string>> values(names.size());

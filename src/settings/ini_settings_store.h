@@ -28,7 +28,7 @@ inline constexpr std::string_view kNoSettingsFolder =
 // letter case) live in their own section; any other application name is kept
 // in the same file under the section "<app>\<section>".
 //
-// Get and FindAll read the file afresh each time. Save takes an exclusive lock on
+// FindAll (and so Get) reads the file afresh each time. Save takes an exclusive lock on
 // "<file>.lock", re-reads the file, changes the one value, writes a temporary
 // file beside it, syncs it and renames it over the old one, so that two
 // processes never lose each other's changes and a reader never sees half a
@@ -49,8 +49,6 @@ class IniSettingsStore : public SettingsStore {
 
   void Save(std::string_view app, std::string_view section, std::string_view key,
             std::string_view value) override;
-  std::string Get(std::string_view app, std::string_view section, std::string_view key,
-                  std::string_view defaultValue) override;
   std::vector<std::optional<std::string>> FindAll(std::string_view app,
                                                   std::span<const SettingName> names) override;
 

@@ -17,12 +17,6 @@ std::optional<std::string> MemorySettingsStore::Find(std::string_view app, std::
   return it->second;
 }
 
-std::string MemorySettingsStore::Get(std::string_view app, std::string_view section, std::string_view key,
-                                     std::string_view defaultValue) {
-  std::optional<std::string> value = Find(app, section, key);
-  return value ? *value : std::string(defaultValue);
-}
-
 std::vector<std::optional<std::string>> MemorySettingsStore::FindAll(std::string_view app,
                                                                      std::span<const SettingName> names) {
   std::vector<std::optional<std::string>> values;

@@ -21,8 +21,6 @@ class MemorySettingsStore : public SettingsStore {
 
   void Save(std::string_view app, std::string_view section, std::string_view key,
             std::string_view value) override;
-  std::string Get(std::string_view app, std::string_view section, std::string_view key,
-                  std::string_view defaultValue) override;
   std::vector<std::optional<std::string>> FindAll(std::string_view app,
                                                   std::span<const SettingName> names) override;
 

@@ -10,13 +10,6 @@ void OverlaySettingsStore::Save(std::string_view app, std::string_view section, 
   writes_.Save(app, section, key, value);
 }
 
-std::string OverlaySettingsStore::Get(std::string_view app, std::string_view section, std::string_view key,
-                                      std::string_view defaultValue) {
-  std::optional<std::string> own = writes_.Find(app, section, key);
-  if (own) return *own;
-  return underlying_.Get(app, section, key, defaultValue);
-}
-
 std::vector<std::optional<std::string>> OverlaySettingsStore::FindAll(std::string_view app,
                                                                       std::span<const SettingName> names) {
   std::vector<std::optional<std::string>> values = underlying_.FindAll(app, names);

@@ -27,12 +27,6 @@ void SaverSettingsStore::Save(std::string_view app, std::string_view section, st
   if (savesToFile_) file_.Save(app, section, key, value);
 }
 
-std::string SaverSettingsStore::Get(std::string_view app, std::string_view section, std::string_view key,
-                                    std::string_view defaultValue) {
-  if (std::optional<std::string> mine = own_.Find(app, section, key)) return *mine;
-  return usesFile_ ? file_.Get(app, section, key, defaultValue) : std::string(defaultValue);
-}
-
 std::vector<std::optional<std::string>> SaverSettingsStore::FindAll(std::string_view app,
                                                                     std::span<const SettingName> names) {
   std::vector<std::optional<std::string>> values =

@@ -24,12 +24,17 @@ class SettingsStore {
   virtual ~SettingsStore() = default;
   virtual void Save(std::string_view app, std::string_view section, std::string_view key,
                     std::string_view value) = 0;
-  virtual std::string Get(std::string_view app, std::string_view section, std::string_view key,
-                          std::string_view defaultValue) = 0;
   // The stored value of each name, all from one read of the store; nullopt
   // where none is stored (or the store cannot be read).
   virtual std::vector<std::optional<std::string>> FindAll(std::string_view app,
                                                           std::span<const SettingName> names) = 0;
+  // One value, or defaultValue where none is stored.
+  std::string Get(std::string_view app, std::string_view section, std::string_view key,
+                  std::string_view defaultValue) {
+    const SettingName name{section, key};
+    std::optional<std::string> value = std::move(FindAll(app, {&name, 1}).front());
+    return value ? std::move(*value) : std::string(defaultValue);
+  }
 };
 
 }  // namespace gs

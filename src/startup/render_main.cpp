@@ -26,10 +26,6 @@ class LoggingStore : public SettingsStore {
                   value.data());
     inner_.Save(app, section, key, value);
   }
-  std::string Get(std::string_view app, std::string_view section, std::string_view key,
-                  std::string_view def) override {
-    return inner_.Get(app, section, key, def);
-  }
   std::vector<std::optional<std::string>> FindAll(std::string_view app, std::span<const SettingName> names) override {
     return inner_.FindAll(app, names);
   }
